@@ -1,0 +1,8 @@
+#include "engine/MaxRunby.h"
+
+// TEMPORARY STUB
+namespace tarnwick {
+
+void MaxRunby::FindMaxRunby() {}
+
+}  // namespace tarnwick

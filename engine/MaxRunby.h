@@ -1,0 +1,18 @@
+// The largest counterweight runby that the measured clearances permit.
+#pragma once
+
+#include "sheet/Sheet.h"
+
+namespace tarnwick {
+
+class MaxRunby {
+public:
+    explicit MaxRunby(Sheet& sheet) : sheet_(sheet) {}
+
+    void FindMaxRunby();
+
+private:
+    Sheet& sheet_;
+};
+
+}  // namespace tarnwick

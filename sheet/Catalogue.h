@@ -1,0 +1,67 @@
+// The initial look of every element of the calculator window: captions,
+// static tooltips, colours, maximum lengths and flags as the window is created.
+#pragma once
+
+#include <array>
+#include <string>
+
+#include "sheet/Elements.h"
+
+namespace tarnwick {
+
+/// Background colours the program uses; Standard is the window's own
+/// background, which a field keeps until the program first paints it.
+enum class Colour { Standard, White, Yellow, Red };
+
+struct TextField {
+    std::string text;
+    Colour colour = Colour::Standard;
+    bool locked = false;
+    bool tabStop = true;
+    bool visible = true;
+    int maxLength = 0;
+    int selStart = 0;
+    int selLength = 0;
+};
+
+struct LabelElement {
+    std::string caption;
+    std::string tooltip;
+    bool enabled = true;
+};
+
+struct OptionElement {
+    std::string caption;
+    std::string tooltip;
+    bool selected = false;
+    bool enabled = true;
+};
+
+struct ButtonElement {
+    std::string caption;
+    std::string tooltip;
+    bool enabled = true;
+    bool tabStop = true;
+    bool lightGreen = false;
+};
+
+struct MenuElement {
+    std::string caption;
+    std::string shortcut;  ///< "Ctrl+D", "F1", ... or empty
+    M parent = M::mnuPrint;
+    bool topLevel = false;
+    bool leaf = false;
+};
+
+struct Catalogue {
+    std::array<TextField, kFieldCount> fields;
+    std::array<LabelElement, kLabelCount> labels;
+    std::array<OptionElement, kOptionCount> options;
+    std::array<ButtonElement, kButtonCount> buttons;
+    std::array<MenuElement, kMenuCount> menus;
+};
+
+/// Every element as it is when the window is created, before start-up runs.
+Catalogue initialCatalogue();
+
+}  // namespace tarnwick

@@ -1,0 +1,40 @@
+// What the calculator needs from the desktop it runs on: modal message boxes,
+// a one-line text prompt and the screen size. The window itself is mirrored
+// from the sheet model; see SheetObserver.
+#pragma once
+
+#include <string>
+
+namespace tarnwick {
+
+enum class Icon { None, Critical, Question, Information };
+enum class Buttons { Ok, YesNoCancel };
+enum class Answer { Ok, Yes, No, Cancel };
+
+/// A modal message box as the program shows it.
+struct Message {
+    std::string prompt;  ///< line breaks are "\r\n"
+    std::string title;
+    Icon icon = Icon::None;
+    Buttons buttons = Buttons::Ok;
+    Answer defaultButton = Answer::Ok;  ///< for Yes/No/Cancel boxes
+
+    bool operator==(const Message&) const = default;
+};
+
+class Platform {
+public:
+    virtual ~Platform() = default;
+
+    /// Shows the message and waits for the user's answer. Closing the box with
+    /// its close button answers Cancel where Cancel is offered, else OK.
+    virtual Answer showMessage(const Message& message) = 0;
+
+    /// Asks for one line of text; an empty text when the user cancels.
+    virtual std::string promptText(const std::string& prompt, const std::string& title) = 0;
+
+    /// Width of the screen the window opens on, in pixels.
+    virtual int screenWidth() = 0;
+};
+
+}  // namespace tarnwick

@@ -1,0 +1,125 @@
+#include "sheet/Sheet.h"
+
+#include <algorithm>
+
+namespace tarnwick {
+
+Sheet::Sheet(Platform& platform) : platform_(platform), elements_(initialCatalogue()) {}
+
+void Sheet::notify(Element e) const {
+    if (observer_) observer_->elementChanged(e);
+}
+
+void Sheet::setText(F f, std::string_view text) {
+    TextField& t = field(f);
+    if (t.text == text) return;
+    t.text = std::string(text);
+    t.selStart = 0;
+    t.selLength = 0;
+    notify(f);
+    if (reactions_) reactions_->changed(f);
+}
+
+void Sheet::setColour(F f, Colour c) {
+    field(f).colour = c;
+    notify(f);
+}
+
+void Sheet::setLocked(F f, bool on) {
+    field(f).locked = on;
+    notify(f);
+}
+
+void Sheet::setTabStop(F f, bool on) {
+    field(f).tabStop = on;
+    notify(f);
+}
+
+void Sheet::setVisible(F f, bool on) {
+    field(f).visible = on;
+    notify(f);
+}
+
+std::string Sheet::selection(F f) const {
+    const TextField& t = field(f);
+    int size = static_cast<int>(t.text.size());
+    int start = std::clamp(t.selStart, 0, size);
+    int length = std::clamp(t.selLength, 0, size - start);
+    return t.text.substr(static_cast<std::size_t>(start), static_cast<std::size_t>(length));
+}
+
+void Sheet::setSelection(F f, int start, int length) {
+    TextField& t = field(f);
+    t.selStart = start;
+    t.selLength = length;
+    notify(f);
+}
+
+void Sheet::setCaption(L l, std::string_view caption) {
+    elements_.labels[idx(l)].caption = std::string(caption);
+    notify(l);
+}
+
+void Sheet::setTooltip(L l, std::string_view tooltip) {
+    elements_.labels[idx(l)].tooltip = std::string(tooltip);
+    notify(l);
+}
+
+void Sheet::setEnabled(L l, bool on) {
+    elements_.labels[idx(l)].enabled = on;
+    notify(l);
+}
+
+void Sheet::select(O o) {
+    OptionElement& chosen = elements_.options[idx(o)];
+    if (chosen.selected) return;
+    chosen.selected = true;
+    elements_.options[idx(partner(o))].selected = false;
+    notify(o);
+    notify(partner(o));
+    if (reactions_) reactions_->clicked(o);
+}
+
+void Sheet::setEnabled(O o, bool on) {
+    elements_.options[idx(o)].enabled = on;
+    notify(o);
+}
+
+void Sheet::setEnabled(B b, bool on) {
+    elements_.buttons[idx(b)].enabled = on;
+    notify(b);
+}
+
+void Sheet::setFocus(F f) {
+    focus_ = f;
+    if (observer_) observer_->focusChanged(focus_);
+    if (reactions_) reactions_->gotFocus(f);
+}
+
+void Sheet::setFocus(Element e) {
+    if (e.isField()) {
+        setFocus(e.field());
+        return;
+    }
+    focus_ = e;
+    if (observer_) observer_->focusChanged(focus_);
+}
+
+void Sheet::press(B b) {
+    if (reactions_) reactions_->clicked(b);
+}
+
+void Sheet::choose(M m) {
+    if (reactions_) reactions_->chosen(m);
+}
+
+void Sheet::requestClose() {
+    if (closed_) return;
+    if (!reactions_ || reactions_->queryUnload()) closed_ = true;
+}
+
+Answer Sheet::message(std::string prompt, std::string title, Icon icon) {
+    return platform_.showMessage({std::move(prompt), std::move(title), icon, Buttons::Ok, Answer::Ok});
+}
+
+}  // namespace tarnwick

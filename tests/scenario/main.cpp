@@ -1,0 +1,2 @@
+// TEMPORARY STUB
+int main() { return 0; }
