@@ -1,0 +1,122 @@
+#include "Describe.h"
+
+#include <functional>
+#include <utility>
+
+#include "Script.h"
+#include "sheet/Numbers.h"
+
+namespace tarnwick::scenario {
+
+namespace {
+
+using Reader = std::function<StateValue(const SheetState&)>;
+
+Reader number(double EditionValues::*member) {
+    return [member](const SheetState& s) { return StateValue{plainText(s.edition.*member)}; };
+}
+
+Reader text(std::string EditionValues::*member) {
+    return [member](const SheetState& s) { return StateValue{s.edition.*member, true}; };
+}
+
+const std::vector<std::pair<std::string_view, Reader>>& stateTable() {
+    static const std::vector<std::pair<std::string_view, Reader>> table{
+        {"IsImperial", [](const SheetState& s) { return StateValue{yesNo(s.IsImperial)}; }},
+        {"Movement", [](const SheetState& s) { return StateValue{plainText(s.Movement)}; }},
+        {"ImpRefuge", number(&EditionValues::ImpRefuge)},
+        {"MetRefuge", number(&EditionValues::MetRefuge)},
+        {"ImpCrosshead", number(&EditionValues::ImpCrosshead)},
+        {"MetCrosshead", number(&EditionValues::MetCrosshead)},
+        {"ImpObstruct", number(&EditionValues::ImpObstruct)},
+        {"MetObstruct", number(&EditionValues::MetObstruct)},
+        {"MetMaxCwtRunby", number(&EditionValues::MetMaxCwtRunby)},
+        {"ImpMaxCwtRunby", number(&EditionValues::ImpMaxCwtRunby)},
+        {"MetSpringSpeedText", text(&EditionValues::MetSpringSpeedText)},
+        {"MetSpringTripText", text(&EditionValues::MetSpringTripText)},
+        {"MetReducedSpeedText", text(&EditionValues::MetReducedSpeedText)},
+        {"MetReducedMinStrokeText", text(&EditionValues::MetReducedMinStrokeText)},
+        {"MetReducedSpeed2Text", text(&EditionValues::MetReducedSpeed2Text)},
+    };
+    return table;
+}
+
+}  // namespace
+
+std::string yesNo(bool on) {
+    return on ? "yes" : "no";
+}
+
+std::string colourWord(Colour colour) {
+    switch (colour) {
+        case Colour::Standard:
+            return "standard";
+        case Colour::White:
+            return "white";
+        case Colour::Yellow:
+            return "yellow";
+        case Colour::Red:
+            return "red";
+    }
+    return "?";
+}
+
+std::string iconWord(Icon icon) {
+    switch (icon) {
+        case Icon::None:
+            return "none";
+        case Icon::Critical:
+            return "critical";
+        case Icon::Question:
+            return "question";
+        case Icon::Information:
+            return "information";
+    }
+    return "?";
+}
+
+std::string buttonsWord(const Message& message) {
+    if (message.buttons == Buttons::Ok) return "ok";
+    switch (message.defaultButton) {
+        case Answer::Yes:
+            return "yes-no-cancel:yes";
+        case Answer::No:
+            return "yes-no-cancel:no";
+        case Answer::Cancel:
+            return "yes-no-cancel:cancel";
+        case Answer::Ok:
+            break;
+    }
+    return "yes-no-cancel:ok";
+}
+
+std::string eventText(const HeadlessPlatform::Event& event) {
+    if (event.kind == HeadlessPlatform::Event::Kind::Prompt) {
+        return "prompt " + quotedText(event.title) + " " + quotedText(event.prompt);
+    }
+    const Message& m = event.message;
+    return "message " + iconWord(m.icon) + " " + buttonsWord(m) + " " + quotedText(m.title) + " " +
+           quotedText(m.prompt);
+}
+
+std::string StateValue::written() const {
+    return isText ? quotedText(value) : value;
+}
+
+const std::vector<std::string_view>& stateNames() {
+    static const std::vector<std::string_view> names = [] {
+        std::vector<std::string_view> out;
+        for (const auto& entry : stateTable()) out.push_back(entry.first);
+        return out;
+    }();
+    return names;
+}
+
+std::optional<StateValue> stateValue(const SheetState& state, std::string_view name) {
+    for (const auto& [entryName, read] : stateTable()) {
+        if (entryName == name) return read(state);
+    }
+    return std::nullopt;
+}
+
+}  // namespace tarnwick::scenario

@@ -1,0 +1,15 @@
+// The printing commands: answers for the orientation reminder and the print
+// dialog, the headless printer's settings, and the expectations on the
+// reminders, print dialogs, documents and data reports.
+#pragma once
+
+#include "Script.h"
+#include "Session.h"
+
+namespace tarnwick::scenario {
+
+/// Plays a command of the Printing group. The program has no print layer
+/// yet, so every such command fails its scenario.
+Problem playPrinting(Session& session, const Command& command);
+
+}  // namespace tarnwick::scenario
