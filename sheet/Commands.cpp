@@ -1,9 +1,149 @@
 #include "sheet/Commands.h"
 
-// TEMPORARY STUB
+#include <array>
+#include <cmath>
+#include <string>
+#include <utility>
+
+#include "sheet/Columns.h"
+#include "sheet/Numbers.h"
+
 namespace tarnwick {
 
-void Commands::cmdCalculate_Click() {}
-void Commands::cmdMaxRunby_Click() {}
+namespace {
+
+// Rated speeds above these need a compensating rope tie-down device.
+constexpr double kImperialTieDownSpeed = 700;  // ft/min
+constexpr double kMetricTieDownSpeed = 3.56;   // m/s
+
+// Entries of this size or more are refused like missing ones: nothing on an
+// elevator comes near it, a double no longer holds the two decimals the sheet
+// shows, and far larger entries would carry the rules' squares out of the
+// range of a double.
+constexpr double kLargestEntry = 1e15;
+
+bool unusable(double value) {
+    return !(std::abs(value) < kLargestEntry);
+}
+
+/// The answers that pick one of the eighteen calculation cases.
+struct CaseRow {
+    bool imperial;
+    bool oil;
+    bool compressed;
+    bool tieDown;
+    bool reduced;
+};
+
+// Case n is row n - 1; each imperial case is followed by its metric twin.
+// Columns: imperial, oil, compressed, tie-down, reduced stroke.
+constexpr std::array<CaseRow, 18> kCases{{
+    {true, true, false, false, false},
+    {false, true, false, false, false},
+    {true, false, false, false, false},
+    {false, false, false, false, false},
+    {true, true, false, true, false},
+    {false, true, false, true, false},
+    {true, true, true, false, false},
+    {false, true, true, false, false},
+    {true, true, false, false, true},
+    {false, true, false, false, true},
+    {true, true, false, true, true},
+    {false, true, false, true, true},
+    {true, true, true, true, false},
+    {false, true, true, true, false},
+    {true, true, true, true, true},
+    {false, true, true, true, true},
+    {true, true, true, false, true},
+    {false, true, true, false, true},
+}};
+
+Message entryMissing() {
+    return {"Have you made a positive entry in every field?", "Please Make An Entry",
+            Icon::Question, Buttons::Ok, Answer::Ok};
+}
+
+bool holds(const Sheet& sheet, const CaseRow& row) {
+    return sheet.state().IsImperial == row.imperial &&
+           sheet.selected(row.oil ? O::optOil : O::optSpring) &&
+           sheet.selected(row.compressed ? O::optCompYes : O::optCompNo) &&
+           sheet.selected(row.tieDown ? O::optTieDownYes : O::optTieDownNo) &&
+           sheet.selected(row.reduced ? O::optReducedYes : O::optReducedNo);
+}
+
+}  // namespace
+
+bool Commands::entriesAccepted() {
+    const bool imperial = sheet_.state().IsImperial;
+    const InputColumn& in = imperial ? kImperialInputs : kMetricInputs;
+    const auto read = [this](F f) { return lenient(sheet_.text(f)); };
+
+    const double speed = read(in.speed);
+    if (sheet_.selected(O::optTieDownNo) &&
+        speed > (imperial ? kImperialTieDownSpeed : kMetricTieDownSpeed)) {
+        sheet_.message("You must have a compensating rope tie-down device!",
+                       imperial ? "Your Speed is Over 700 FPM" : "Your Speed is Over 3.56 MPS",
+                       Icon::Critical);
+        sheet_.setFocus(in.speed);
+        return false;
+    }
+
+    if (sheet_.selected(O::optSpring)) {
+        const double govTrip = read(in.govTrip);
+        if (govTrip <= 0 || unusable(govTrip)) {
+            sheet_.message(entryMissing());
+            sheet_.setFocus(in.govTrip);
+            return false;
+        }
+    }
+
+    // With the compressed answer the runbys hold buffer compressions, for
+    // which zero and negative values are meaningful.
+    const bool runbysPositive = sheet_.selected(O::optCompNo);
+    const std::array<std::pair<F, bool>, 4> checks{{{in.speed, true},
+                                                    {in.runby, runbysPositive},
+                                                    {in.runbyCar, runbysPositive},
+                                                    {in.stroke, true}}};
+    for (const auto& [field, mustBePositive] : checks) {
+        const double value = read(field);
+        if ((mustBePositive && value <= 0) || unusable(value)) {
+            sheet_.message(entryMissing());
+            sheet_.setFocus(field);
+            return false;
+        }
+    }
+    return true;
+}
+
+void Commands::cmdCalculate_Click() {
+    engine_.WhiteYellow();
+    if (!entriesAccepted()) return;
+    // Every row is tested afresh, in order, as the cases read the answers
+    // themselves.
+    for (std::size_t i = 0; i < kCases.size(); ++i) {
+        if (holds(sheet_, kCases[i])) engine_.runCase(static_cast<int>(i) + 1);
+    }
+    engine_.RedAlert();
+    sheet_.setEnabled(B::cmdMaxRunby, true);
+}
+
+void Commands::cmdMaxRunby_Click() {
+    sheet_.setText(F::txtImpMaxRunby, "");
+    sheet_.setText(F::txtMetMaxRunby, "");
+    for (F f : kMeasured) {
+        if (lenient(sheet_.text(f)) <= 0) {
+            sheet_.message(std::string("Have you made a positive entry in all ") + "fields?",
+                           "Please Make An Entry", Icon::Question);
+            sheet_.setFocus(f);
+            return;
+        }
+    }
+    if (sheet_.state().IsImperial) {
+        engine_.ImpDifferences();
+    } else {
+        engine_.MetDifferences();
+    }
+    cmdCalculate_Click();
+}
 
 }  // namespace tarnwick

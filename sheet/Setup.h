@@ -2,14 +2,16 @@
 // edition options and the four buffer questions.
 #pragma once
 
+#include "sheet/Columns.h"
 #include "sheet/Editing.h"
+#include "sheet/Edition.h"
 #include "sheet/Links.h"
 #include "sheet/Sheet.h"
 
 namespace tarnwick {
 
 class Setup {
-public:
+  public:
     Setup(Sheet& sheet, EngineLink& engine, Editing& editing)
         : sheet_(sheet), engine_(engine), editing_(editing) {}
 
@@ -36,7 +38,17 @@ public:
     void ClearExceptImp();
     void ClearExceptMet();
 
-private:
+  private:
+    /// The edition click: rule tooltips, edition values, then the column of
+    /// the other unit system derived again from the active one.
+    void editionClick(Edition edition);
+    /// Paints, locks and takes out of the tab order one input column, then
+    /// makes the other editable.
+    void columnLooks(const InputColumn& readOnly, const InputColumn& editable);
+    /// Enables the questions that only oil buffers ask and disables the
+    /// governor tripping speed row's labels, or the reverse.
+    void oilOnlyQuestions(bool enabled);
+
     Sheet& sheet_;
     EngineLink& engine_;
     Editing& editing_;

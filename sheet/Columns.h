@@ -1,0 +1,30 @@
+// The five entry fields of each unit column, by role.
+#pragma once
+
+#include <array>
+
+#include "sheet/Elements.h"
+
+namespace tarnwick {
+
+struct InputColumn {
+    F govTrip;
+    F speed;
+    F runby;
+    F runbyCar;
+    F stroke;
+
+    /// The order in which the clears and the column looks visit the fields.
+    constexpr std::array<F, 5> inOrder() const { return {govTrip, speed, runby, stroke, runbyCar}; }
+};
+
+inline constexpr InputColumn kImperialInputs{F::txtImpGovTrip, F::txtImpSpeed, F::txtImpRunby,
+                                             F::txtImpRunbyCar, F::txtImpStroke};
+inline constexpr InputColumn kMetricInputs{F::txtMetGovTrip, F::txtMetSpeed, F::txtMetRunby,
+                                           F::txtMetRunbyCar, F::txtMetStroke};
+
+/// The measured clearances, top row first.
+inline constexpr std::array<F, 5> kMeasured{F::txtCrossMea, F::txtRefugeMea, F::txtShoesMea,
+                                            F::txtObstructMea, F::txtCwtMea};
+
+}  // namespace tarnwick
