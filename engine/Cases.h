@@ -47,6 +47,16 @@ public:
     void Eighteen();
 
 private:
+    /// The steps after the clearances: differences, runby limits, the
+    /// compression warnings when the counterweight buffer is compressed,
+    /// the short-stroke check and the maximum counterweight runby.
+    void imperialSteps(bool compressed);
+    void metricSteps(bool compressed);
+    /// A case that fills the clearances with one movement kind, storing the
+    /// car's movement in `Movement`.
+    void imperialCase(void (StrokeRules::*stroke)(), MovementKind kind, bool compressed);
+    void metricCase(void (StrokeRules::*stroke)(), MovementKind kind, bool compressed);
+
     Sheet& sheet_;
     StrokeRules& strokes_;
     Clearances& clearances_;

@@ -12,6 +12,9 @@ public:
     void FindMaxRunby();
 
 private:
+    /// A measured clearance falls short: say so and offer no maximum.
+    void shortfall(bool counterweightShort);
+
     Sheet& sheet_;
 };
 

@@ -14,23 +14,29 @@ namespace tarnwick::readings {
 inline constexpr const char* kNewLine = "\r\n";
 
 /// The leading number of the field's text; 0 when there is none.
-inline double lenientOf(const Sheet& sheet, F f) { return lenient(sheet.text(f)); }
+inline double lenientOf(const Sheet& sheet, F f) {
+    return lenient(sheet.text(f));
+}
 
 /// The whole text of the field as a number, or nothing when it is not one.
-inline std::optional<double> strictOf(const Sheet& sheet, F f) { return strict(sheet.text(f)); }
+inline std::optional<double> strictOf(const Sheet& sheet, F f) {
+    return strict(sheet.text(f));
+}
 
-/// A speed for the band rules of the spring and reduced-stroke buffers. The
-/// entry check of Calculate accepts a speed by its leading number, so a text
-/// such as "12abc" gets here without being a number as a whole; it is then
-/// classified by that same leading number, the value the entry check
-/// accepted.
-inline double bandSpeed(const std::string& text) {
+/// A speed as the spring and reduced-stroke rules and the spring warnings
+/// read it: the whole text as a number. The entry check of Calculate accepts
+/// a speed by its leading number, so a text such as "12abc" can get here
+/// without being a number as a whole; it is then taken by that leading
+/// number, the same value the entry check accepted.
+inline double ruleSpeed(const std::string& text) {
     if (std::optional<double> whole = strict(text)) return *whole;
     return lenient(text);
 }
 
 /// Plain number text of a computed clearance or stroke; a result that rounds
 /// to zero from below is written "0", never "-0".
-inline std::string plainResult(double value) { return plainText(value == 0 ? 0.0 : value); }
+inline std::string plainResult(double value) {
+    return plainText(value == 0 ? 0.0 : value);
+}
 
 }  // namespace tarnwick::readings
