@@ -19,7 +19,7 @@ constexpr std::array<F, 5> kMeasured{F::txtCrossMea, F::txtRefugeMea, F::txtShoe
 /// that reads a whole number returns false when the text is not one: the
 /// pass then stops where it is, keeping the marks painted so far.
 class RedMarks {
-  public:
+public:
     explicit RedMarks(Sheet& sheet) : sheet_(sheet), imperial_(sheet.state().IsImperial) {
         const EditionValues& e = sheet.state().edition;
         // clang-format off
@@ -114,7 +114,7 @@ class RedMarks {
         }
     }
 
-  private:
+private:
     struct Unit {
         F govTrip, speed, runby, runbyCar, stroke, minStroke, maxRunby;
         double minRunby, carMax, cwtMax;

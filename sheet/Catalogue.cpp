@@ -36,15 +36,14 @@ void button(Catalogue& c, B b, const char* caption, const char* tooltip, bool sm
     c.buttons[idx(b)] = {caption, tooltip, true, !small, small};
 }
 
-void menu(Catalogue& c, M m, const char* caption, M parent, bool leaf,
-          const char* shortcut = "") {
+void menu(Catalogue& c, M m, const char* caption, M parent, bool leaf, const char* shortcut = "") {
     c.menus[idx(m)] = {caption, shortcut, parent, false, leaf};
 }
 
 void fields(Catalogue& c) {
-    for (F f : {F::txtImpGovTrip, F::txtImpSpeed, F::txtImpRunby, F::txtImpRunbyCar,
-                F::txtImpStroke, F::txtMetGovTrip, F::txtMetSpeed, F::txtMetRunby,
-                F::txtMetRunbyCar, F::txtMetStroke}) {
+    for (F f :
+         {F::txtImpGovTrip, F::txtImpSpeed, F::txtImpRunby, F::txtImpRunbyCar, F::txtImpStroke,
+          F::txtMetGovTrip, F::txtMetSpeed, F::txtMetRunby, F::txtMetRunbyCar, F::txtMetStroke}) {
         inputField(c, f);
     }
     c.fields[idx(F::txtImpGovTrip)].visible = false;
@@ -96,8 +95,8 @@ void labels(Catalogue& c) {
           "the \"jump\" of the car if relevant  ");
     label(c, L::Label30, "IN");
     label(c, L::Label29, "MM");
-    label(c, L::Label28, "Minimum clearances:",
-          " These are the minimum clearances for the specific areas ");
+    label(c, L::Label28,
+          "Minimum clearances:", " These are the minimum clearances for the specific areas ");
     label(c, L::Label24, "Crosshead:");
     label(c, L::Label23, "Refuge space:");
     label(c, L::Label22, "Guide shoes or gate posts:");
@@ -134,7 +133,8 @@ void options(Catalogue& c) {
 }
 
 void buttons(Catalogue& c) {
-    button(c, B::cmdCalculate, "&Calculate", " Calculate the minimum clearances and maximum runby ");
+    button(c, B::cmdCalculate, "&Calculate",
+           " Calculate the minimum clearances and maximum runby ");
     button(c, B::cmdClearAll, "C&lear All Fields", " Clear all text boxes ");
     button(c, B::cmdDefault, "&Default ", " Restore the program to the default settings ");
     button(c, B::cmdExit, "E&xit", " Close the program ");

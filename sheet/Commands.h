@@ -7,13 +7,13 @@
 namespace tarnwick {
 
 class Commands {
-  public:
+public:
     Commands(Sheet& sheet, EngineLink& engine) : sheet_(sheet), engine_(engine) {}
 
     void cmdCalculate_Click();
     void cmdMaxRunby_Click();
 
-  private:
+private:
     /// Checks the entries of the active column; on the first fault shows its
     /// message, moves the focus to the field and answers false.
     bool entriesAccepted();

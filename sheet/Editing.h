@@ -8,7 +8,7 @@
 namespace tarnwick {
 
 class Editing {
-  public:
+public:
     Editing(Sheet& sheet, EngineLink& engine) : sheet_(sheet), engine_(engine) {}
 
     /// The change reaction of a field (twin conversion, clearing of stale
@@ -33,7 +33,7 @@ class Editing {
     void cmdClearMet_Click();
     void cmdClearMea_Click();
 
-  private:
+private:
     /// Twin conversion: the target gets the source's lenient reading times
     /// the factor, in the result format.
     void convertTwin(F source, F target, double factor);

@@ -8,14 +8,14 @@ namespace tarnwick {
 enum class Edition { A17_1_1996, A17_1_2000 };
 
 struct EditionValues {
-    double ImpRefuge = 0;      ///< base refuge-space clearance, in.
-    double MetRefuge = 0;      ///< same, mm
-    double ImpCrosshead = 0;   ///< base clearance above the crosshead, in.
-    double MetCrosshead = 0;   ///< same, mm; also the metric maximum car runby
-    double ImpObstruct = 0;    ///< base clearance above projecting equipment, in.
-    double MetObstruct = 0;    ///< same, mm; also the metric minimum runby
-    double MetMaxCwtRunby = 0; ///< metric maximum counterweight runby, mm
-    double ImpMaxCwtRunby = 0; ///< imperial maximum counterweight runby, in.
+    double ImpRefuge = 0;                 ///< base refuge-space clearance, in.
+    double MetRefuge = 0;                 ///< same, mm
+    double ImpCrosshead = 0;              ///< base clearance above the crosshead, in.
+    double MetCrosshead = 0;              ///< same, mm; also the metric maximum car runby
+    double ImpObstruct = 0;               ///< base clearance above projecting equipment, in.
+    double MetObstruct = 0;               ///< same, mm; also the metric minimum runby
+    double MetMaxCwtRunby = 0;            ///< metric maximum counterweight runby, mm
+    double ImpMaxCwtRunby = 0;            ///< imperial maximum counterweight runby, in.
     std::string MetSpringSpeedText;       ///< spring buffers: maximum rated speed, m/s
     std::string MetSpringTripText;        ///< spring buffers: maximum governor tripping speed, m/s
     std::string MetReducedSpeedText;      ///< reduced stroke: lower speed bound, m/s

@@ -8,10 +8,8 @@ namespace {
 
 #define TARNWICK_NAME(n) #n,
 constexpr std::array<std::string_view, kFieldCount> kFieldNames{TARNWICK_FIELDS(TARNWICK_NAME)};
-constexpr std::array<std::string_view, kOptionCount> kOptionNames{
-    TARNWICK_OPTIONS(TARNWICK_NAME)};
-constexpr std::array<std::string_view, kButtonCount> kButtonNames{
-    TARNWICK_BUTTONS(TARNWICK_NAME)};
+constexpr std::array<std::string_view, kOptionCount> kOptionNames{TARNWICK_OPTIONS(TARNWICK_NAME)};
+constexpr std::array<std::string_view, kButtonCount> kButtonNames{TARNWICK_BUTTONS(TARNWICK_NAME)};
 constexpr std::array<std::string_view, kMenuCount> kMenuNames{TARNWICK_MENUS(TARNWICK_NAME)};
 #undef TARNWICK_NAME
 
@@ -36,20 +34,36 @@ constexpr std::array<std::string_view, kLabelCount> kLabelNames{
 
 }  // namespace
 
-std::string_view name(F f) { return kFieldNames[idx(f)]; }
-std::string_view name(L l) { return kLabelNames[idx(l)]; }
-std::string_view name(O o) { return kOptionNames[idx(o)]; }
-std::string_view name(B b) { return kButtonNames[idx(b)]; }
-std::string_view name(M m) { return kMenuNames[idx(m)]; }
+std::string_view name(F f) {
+    return kFieldNames[idx(f)];
+}
+std::string_view name(L l) {
+    return kLabelNames[idx(l)];
+}
+std::string_view name(O o) {
+    return kOptionNames[idx(o)];
+}
+std::string_view name(B b) {
+    return kButtonNames[idx(b)];
+}
+std::string_view name(M m) {
+    return kMenuNames[idx(m)];
+}
 
 std::string name(Element e) {
     switch (e.kind) {
-        case Element::Kind::Field: return std::string(name(e.field()));
-        case Element::Kind::Label: return std::string(name(e.label()));
-        case Element::Kind::Option: return std::string(name(e.option()));
-        case Element::Kind::Button: return std::string(name(e.button()));
-        case Element::Kind::Menu: return std::string(name(e.menu()));
-        case Element::Kind::None: break;
+        case Element::Kind::Field:
+            return std::string(name(e.field()));
+        case Element::Kind::Label:
+            return std::string(name(e.label()));
+        case Element::Kind::Option:
+            return std::string(name(e.option()));
+        case Element::Kind::Button:
+            return std::string(name(e.button()));
+        case Element::Kind::Menu:
+            return std::string(name(e.menu()));
+        case Element::Kind::None:
+            break;
     }
     return {};
 }

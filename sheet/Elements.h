@@ -71,17 +71,31 @@ inline constexpr int kMenuCount = 0 TARNWICK_MENUS(TARNWICK_COUNT);
 #undef TARNWICK_ENUMERATOR
 #undef TARNWICK_COUNT
 
-constexpr int idx(F f) { return static_cast<int>(f); }
-constexpr int idx(L l) { return static_cast<int>(l); }
-constexpr int idx(O o) { return static_cast<int>(o); }
-constexpr int idx(B b) { return static_cast<int>(b); }
-constexpr int idx(M m) { return static_cast<int>(m); }
+constexpr int idx(F f) {
+    return static_cast<int>(f);
+}
+constexpr int idx(L l) {
+    return static_cast<int>(l);
+}
+constexpr int idx(O o) {
+    return static_cast<int>(o);
+}
+constexpr int idx(B b) {
+    return static_cast<int>(b);
+}
+constexpr int idx(M m) {
+    return static_cast<int>(m);
+}
 
 /// `LabelDIM(i)` for i in 0..21.
-constexpr L labelDim(int i) { return static_cast<L>(idx(L::LabelDIM0) + i); }
+constexpr L labelDim(int i) {
+    return static_cast<L>(idx(L::LabelDIM0) + i);
+}
 
 /// The other option of an option's pair.
-constexpr O partner(O o) { return static_cast<O>(idx(o) ^ 1); }
+constexpr O partner(O o) {
+    return static_cast<O>(idx(o) ^ 1);
+}
 
 /// Any element of the sheet, for focus and for looking elements up by name.
 struct Element {

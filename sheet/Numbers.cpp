@@ -9,7 +9,9 @@ namespace tarnwick {
 
 namespace {
 
-bool isDigit(char c) { return c >= '0' && c <= '9'; }
+bool isDigit(char c) {
+    return c >= '0' && c <= '9';
+}
 
 /// Parses a decimal number made only of an optional '-', digits, at most one
 /// '.', and an optional exponent "e[-]digits". Independent of the locale.
@@ -195,8 +197,8 @@ std::string resultFormat(double value) {
     // Round on the 15-significant-digit decimal form of the value, so that a
     // value written as ...5 in its third decimal rounds away from zero.
     char buf[64];
-    auto r = std::to_chars(buf, buf + sizeof buf, std::fabs(value), std::chars_format::scientific,
-                           14);
+    auto r =
+        std::to_chars(buf, buf + sizeof buf, std::fabs(value), std::chars_format::scientific, 14);
     std::string sci(buf, r.ptr);
     std::string digits = sci.substr(0, 1) + sci.substr(2, 14);
     int exponent = std::atoi(sci.c_str() + sci.find('e') + 1);

@@ -11,7 +11,7 @@
 namespace tarnwick {
 
 class Setup {
-  public:
+public:
     Setup(Sheet& sheet, EngineLink& engine, Editing& editing)
         : sheet_(sheet), engine_(engine), editing_(editing) {}
 
@@ -38,7 +38,7 @@ class Setup {
     void ClearExceptImp();
     void ClearExceptMet();
 
-  private:
+private:
     /// The edition click: rule tooltips, edition values, then the column of
     /// the other unit system derived again from the active one.
     void editionClick(Edition edition);

@@ -119,7 +119,8 @@ void Sheet::requestClose() {
 }
 
 Answer Sheet::message(std::string prompt, std::string title, Icon icon) {
-    return platform_.showMessage({std::move(prompt), std::move(title), icon, Buttons::Ok, Answer::Ok});
+    return platform_.showMessage(
+        {std::move(prompt), std::move(title), icon, Buttons::Ok, Answer::Ok});
 }
 
 }  // namespace tarnwick

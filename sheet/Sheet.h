@@ -25,12 +25,12 @@ struct SheetState {
 class Reactions {
 public:
     virtual ~Reactions() = default;
-    virtual void changed(F field) = 0;    ///< after a field's text changed
-    virtual void gotFocus(F field) = 0;   ///< after a field received the focus
-    virtual void clicked(O option) = 0;   ///< after an option became selected
-    virtual void clicked(B button) = 0;   ///< a command button was pressed
-    virtual void chosen(M menu) = 0;      ///< a menu leaf was chosen
-    virtual bool queryUnload() = 0;       ///< may the window close?
+    virtual void changed(F field) = 0;   ///< after a field's text changed
+    virtual void gotFocus(F field) = 0;  ///< after a field received the focus
+    virtual void clicked(O option) = 0;  ///< after an option became selected
+    virtual void clicked(B button) = 0;  ///< a command button was pressed
+    virtual void chosen(M menu) = 0;     ///< a menu leaf was chosen
+    virtual bool queryUnload() = 0;      ///< may the window close?
 };
 
 /// Told about every change of an element's look, for a window that mirrors

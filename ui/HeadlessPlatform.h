@@ -16,7 +16,7 @@ public:
     struct Event {
         enum class Kind { Message, Prompt };
         Kind kind = Kind::Message;
-        Message message;  ///< for Kind::Message
+        Message message;            ///< for Kind::Message
         std::string prompt, title;  ///< for Kind::Prompt
     };
 

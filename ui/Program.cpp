@@ -7,10 +7,16 @@ Program::Program(Platform& platform)
     sheet_.setReactions(&form_);
 }
 
-Program::~Program() { sheet_.setReactions(nullptr); }
+Program::~Program() {
+    sheet_.setReactions(nullptr);
+}
 
-void Program::start() { form_.setup().Form_Load(); }
+void Program::start() {
+    form_.setup().Form_Load();
+}
 
-void Program::chosen(M menu) { reference_.show(menu); }
+void Program::chosen(M menu) {
+    reference_.show(menu);
+}
 
 }  // namespace tarnwick

@@ -21,7 +21,7 @@ namespace tarnwick::scenario {
 using Problem = std::optional<std::string>;
 
 class Session {
-  public:
+public:
     using Event = HeadlessPlatform::Event;
 
     Session();
@@ -52,7 +52,7 @@ class Session {
     std::vector<int> unusedAnswerLines() const;
     std::vector<int> unusedPromptLines() const;
 
-  private:
+private:
     HeadlessPlatform platform_;
     Program program_;
     std::size_t taken_ = 0;

@@ -26,7 +26,7 @@ TEST_F(engineCases, EveryStepRunsInOrderWhateverItReports) {
 
 /// Notes the required stroke at the moment each message is shown.
 class StrokeAtMessage : public HeadlessPlatform {
-  public:
+public:
     Answer showMessage(const Message& m) override {
         seen.push_back(sheet ? sheet->text(txtImpMinStroke) : "?");
         return HeadlessPlatform::showMessage(m);

@@ -15,7 +15,7 @@
 namespace tarnwick::testing {
 
 class EngineFixture {
-  public:
+public:
     EngineFixture() {
         program.start();
         platform.clearEvents();

@@ -18,7 +18,7 @@ constexpr std::array<F, 5> kMeasured{txtCrossMea, txtRefugeMea, txtShoesMea, txt
                                      txtCwtMea};
 
 class MaxRunbyBase : public EngineFixture {
-  public:
+public:
     /// Measured clearances first (each edit empties the differences), then
     /// the counterweight entry, then the differences.
     void prepare(const char* runby, Five difs, Five measured = {"90", "90", "90", "90", "90"}) {

@@ -15,7 +15,7 @@ namespace tarnwick {
 namespace {
 
 class RecordingEngine : public EngineLink {
-  public:
+public:
     void WhiteYellow() override { log.push_back("WhiteYellow"); }
     void RedAlert() override { log.push_back("RedAlert"); }
     void ImpDifferences() override { log.push_back("ImpDifferences"); }
@@ -27,12 +27,12 @@ class RecordingEngine : public EngineLink {
 };
 
 class NoMenus : public MenuLink {
-  public:
+public:
     void chosen(M) override {}
 };
 
 class CalculateCommand : public ::testing::Test {
-  protected:
+protected:
     CalculateCommand() {
         sheet.setReactions(&form);
         form.setup().Form_Load();

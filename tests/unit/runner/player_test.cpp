@@ -15,7 +15,7 @@ namespace {
 
 // Records each reaction with the focus and the field's text at that moment.
 class Recorder : public Reactions {
-  public:
+public:
     explicit Recorder(Sheet& sheet) : sheet_(sheet) {}
     void changed(F f) override { log.push_back("change " + sheet_.text(f)); }
     void gotFocus(F f) override { log.push_back("focus " + std::string(name(f))); }
@@ -31,12 +31,12 @@ class Recorder : public Reactions {
     bool queryUnload() override { return true; }
     std::vector<std::string> log;
 
-  private:
+private:
     Sheet& sheet_;
 };
 
 class Playing : public ::testing::Test {
-  protected:
+protected:
     Playing() {
         session.start(1);
         session.sheet().setReactions(&recorder);

@@ -28,13 +28,13 @@ INSTANTIATE_TEST_SUITE_P(
                       LenientCase{"-3.5xyz", -3.5}, LenientCase{"12abc", 12},
                       LenientCase{"\t4\n2", 42}, LenientCase{"+7", 7}, LenientCase{".5", 0.5},
                       LenientCase{"5.", 5}, LenientCase{"1.2.3", 1.2}, LenientCase{"- 3", -3},
-                      LenientCase{"1e3", 1000}, LenientCase{"1E-2", 0.01},
-                      LenientCase{"2D2", 200}, LenientCase{"1e", 1}, LenientCase{"1e+", 1},
-                      LenientCase{"&H1F", 31}, LenientCase{"&o17", 15}, LenientCase{"&Z1", 0},
-                      LenientCase{"$5", 0}, LenientCase{"-", 0}, LenientCase{".", 0},
+                      LenientCase{"1e3", 1000}, LenientCase{"1E-2", 0.01}, LenientCase{"2D2", 200},
+                      LenientCase{"1e", 1}, LenientCase{"1e+", 1}, LenientCase{"&H1F", 31},
+                      LenientCase{"&o17", 15}, LenientCase{"&Z1", 0}, LenientCase{"$5", 0},
+                      LenientCase{"-", 0}, LenientCase{".", 0},
                       // A number too large for a double reads as 0, never as infinity.
-                      LenientCase{"1e999", 0}, LenientCase{"-1e999", 0},
-                      LenientCase{"1e-999", 0}, LenientCase{"1e99999999999999999999", 0},
+                      LenientCase{"1e999", 0}, LenientCase{"-1e999", 0}, LenientCase{"1e-999", 0},
+                      LenientCase{"1e99999999999999999999", 0},
                       LenientCase{"1.7976931348623157e308", 1.7976931348623157e308}));
 
 struct StrictCase {
@@ -56,22 +56,20 @@ TEST_P(StrictConversion, AcceptsOnlyWholeNumbers) {
 
 INSTANTIATE_TEST_SUITE_P(
     Table, StrictConversion,
-    ::testing::Values(StrictCase{"12", true, 12}, StrictCase{"  12.5 ", true, 12.5},
-                      StrictCase{"-0.25", true, -0.25}, StrictCase{"+3", true, 3},
-                      StrictCase{"1,200", true, 1200}, StrictCase{"1,234,567.5", true, 1234567.5},
-                      StrictCase{"$1,200.50", true, 1200.5}, StrictCase{"-$5", true, -5},
-                      StrictCase{"$-5", true, -5}, StrictCase{".5", true, 0.5},
-                      StrictCase{"5.", true, 5}, StrictCase{"1e3", true, 1000},
-                      StrictCase{"2.5E-1", true, 0.25}, StrictCase{"1e-999", true, 0},
-                      StrictCase{"", false, 0}, StrictCase{"   ", false, 0},
-                      StrictCase{"abc", false, 0}, StrictCase{"12abc", false, 0},
-                      StrictCase{"1 2", false, 0}, StrictCase{",5", false, 0},
-                      StrictCase{"5,", false, 0}, StrictCase{"1.2.3", false, 0},
-                      StrictCase{"1e", false, 0}, StrictCase{"$", false, 0},
-                      StrictCase{".", false, 0}, StrictCase{"--5", false, 0},
-                      StrictCase{"1,5.", true, 15},
-                      // Too large for a double: a conversion failure, not infinity.
-                      StrictCase{"1e999", false, 0}, StrictCase{"-1e999", false, 0}));
+    ::testing::Values(
+        StrictCase{"12", true, 12}, StrictCase{"  12.5 ", true, 12.5},
+        StrictCase{"-0.25", true, -0.25}, StrictCase{"+3", true, 3},
+        StrictCase{"1,200", true, 1200}, StrictCase{"1,234,567.5", true, 1234567.5},
+        StrictCase{"$1,200.50", true, 1200.5}, StrictCase{"-$5", true, -5},
+        StrictCase{"$-5", true, -5}, StrictCase{".5", true, 0.5}, StrictCase{"5.", true, 5},
+        StrictCase{"1e3", true, 1000}, StrictCase{"2.5E-1", true, 0.25},
+        StrictCase{"1e-999", true, 0}, StrictCase{"", false, 0}, StrictCase{"   ", false, 0},
+        StrictCase{"abc", false, 0}, StrictCase{"12abc", false, 0}, StrictCase{"1 2", false, 0},
+        StrictCase{",5", false, 0}, StrictCase{"5,", false, 0}, StrictCase{"1.2.3", false, 0},
+        StrictCase{"1e", false, 0}, StrictCase{"$", false, 0}, StrictCase{".", false, 0},
+        StrictCase{"--5", false, 0}, StrictCase{"1,5.", true, 15},
+        // Too large for a double: a conversion failure, not infinity.
+        StrictCase{"1e999", false, 0}, StrictCase{"-1e999", false, 0}));
 
 struct FormatCase {
     double value;
@@ -84,20 +82,21 @@ TEST_P(ResultFormat, TwoDecimalsHalvesAwayFromZero) {
     EXPECT_EQ(resultFormat(GetParam().value), GetParam().text);
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Table, ResultFormat,
-    ::testing::Values(FormatCase{0, "0.00"}, FormatCase{1234.5, "1234.50"},
-                      FormatCase{-0.5, "-0.50"}, FormatCase{0.004, "0.00"},
-                      FormatCase{0.005, "0.01"}, FormatCase{12.346, "12.35"},
-                      FormatCase{-12, "-12.00"}, FormatCase{1100, "1100.00"},
-                      FormatCase{-0.005, "-0.01"}, FormatCase{1.005, "1.01"},
-                      FormatCase{2.675, "2.68"}, FormatCase{0.125, "0.13"},
-                      FormatCase{-0.004, "0.00"}, FormatCase{-0.0, "0.00"},
-                      FormatCase{9.995, "10.00"}, FormatCase{99.999, "100.00"},
-                      FormatCase{16.770833, "16.77"}, FormatCase{3.556, "3.56"},
-                      FormatCase{1e-20, "0.00"}, FormatCase{123456789012.345, "123456789012.35"},
-                      FormatCase{1e20, "100000000000000000000.00"},
-                      FormatCase{700 * 0.00508, "3.56"}, FormatCase{3.56 * 196.8504, "700.79"}));
+INSTANTIATE_TEST_SUITE_P(Table, ResultFormat,
+                         ::testing::Values(FormatCase{0, "0.00"}, FormatCase{1234.5, "1234.50"},
+                                           FormatCase{-0.5, "-0.50"}, FormatCase{0.004, "0.00"},
+                                           FormatCase{0.005, "0.01"}, FormatCase{12.346, "12.35"},
+                                           FormatCase{-12, "-12.00"}, FormatCase{1100, "1100.00"},
+                                           FormatCase{-0.005, "-0.01"}, FormatCase{1.005, "1.01"},
+                                           FormatCase{2.675, "2.68"}, FormatCase{0.125, "0.13"},
+                                           FormatCase{-0.004, "0.00"}, FormatCase{-0.0, "0.00"},
+                                           FormatCase{9.995, "10.00"}, FormatCase{99.999, "100.00"},
+                                           FormatCase{16.770833, "16.77"},
+                                           FormatCase{3.556, "3.56"}, FormatCase{1e-20, "0.00"},
+                                           FormatCase{123456789012.345, "123456789012.35"},
+                                           FormatCase{1e20, "100000000000000000000.00"},
+                                           FormatCase{700 * 0.00508, "3.56"},
+                                           FormatCase{3.56 * 196.8504, "700.79"}));
 
 TEST(ResultFormat, NonFiniteValuesHaveNoText) {
     EXPECT_EQ(resultFormat(std::numeric_limits<double>::infinity()), "");
@@ -119,7 +118,9 @@ struct PlainCase {
 
 class PlainText : public ::testing::TestWithParam<PlainCase> {};
 
-TEST_P(PlainText, ShortestWithFifteenDigits) { EXPECT_EQ(plainText(GetParam().value), GetParam().text); }
+TEST_P(PlainText, ShortestWithFifteenDigits) {
+    EXPECT_EQ(plainText(GetParam().value), GetParam().text);
+}
 
 INSTANTIATE_TEST_SUITE_P(
     Table, PlainText,
