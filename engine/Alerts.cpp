@@ -4,15 +4,12 @@
 #include <string>
 
 #include "engine/Readings.h"
+#include "sheet/Columns.h"
 
 namespace tarnwick {
 
 namespace {
 
-constexpr std::array<F, 5> kImpInputs{F::txtImpGovTrip, F::txtImpSpeed, F::txtImpRunby,
-                                      F::txtImpStroke, F::txtImpRunbyCar};
-constexpr std::array<F, 5> kMetInputs{F::txtMetGovTrip, F::txtMetSpeed, F::txtMetRunby,
-                                      F::txtMetStroke, F::txtMetRunbyCar};
 constexpr std::array<F, 7> kResultMarks{F::txtDifCross,    F::txtDifRefuge,   F::txtDifShoes,
                                         F::txtDifObstruct, F::txtImpMaxRunby, F::txtMetMaxRunby,
                                         F::txtDifCwt};
@@ -38,7 +35,7 @@ void compressionWarning(Sheet& sheet, F impEntry, F metEntry, const char* prompt
 }  // namespace
 
 void Alerts::WhiteYellow() {
-    for (F f : sheet_.state().IsImperial ? kImpInputs : kMetInputs) {
+    for (F f : (sheet_.state().IsImperial ? kImperialInputs : kMetricInputs).inOrder()) {
         sheet_.setColour(f, Colour::White);
     }
     for (F f : kResultMarks) sheet_.setColour(f, Colour::Yellow);

@@ -5,6 +5,7 @@
 #include <string>
 
 #include "engine/Readings.h"
+#include "sheet/Columns.h"
 
 namespace tarnwick {
 
@@ -14,9 +15,6 @@ namespace {
 
 constexpr double kInchesToMm = 25.4;
 constexpr double kMmToInches = 0.03937007874016;
-
-constexpr std::array<F, 5> kMeasured{F::txtCrossMea, F::txtRefugeMea, F::txtShoesMea,
-                                     F::txtObstructMea, F::txtCwtMea};
 
 /// The code's maximum counterweight runby for one edition.
 struct CwtRunbyCap {
@@ -44,8 +42,6 @@ void MaxRunby::FindMaxRunby() {
     // Surplus of each measured clearance over its minimum, in the order
     // crosshead, refuge, shoes, obstruction, counterweight.
     std::array<double, 5> dif{};
-    constexpr std::array<F, 5> kDifferences{F::txtDifCross, F::txtDifRefuge, F::txtDifShoes,
-                                            F::txtDifObstruct, F::txtDifCwt};
     for (std::size_t i = 0; i < dif.size(); ++i) {
         const std::optional<double> value = readings::strictOf(sheet_, kDifferences[i]);
         if (!value) return;

@@ -3,6 +3,7 @@
 #include <array>
 
 #include "engine/Readings.h"
+#include "sheet/Units.h"
 
 namespace tarnwick {
 
@@ -13,15 +14,13 @@ struct TwinInput {
     double toMetric, toImperial;
 };
 
-// Lengths in inches and millimetres, speeds in ft/min and m/s. The pairs are
-// rounded factors and not exact inverses, so a value carried across and back
-// can move in the second decimal.
+// Lengths in inches and millimetres, speeds in ft/min and m/s.
 constexpr std::array<TwinInput, 5> kInputs{{
-    {F::txtImpStroke, F::txtMetStroke, 25.4, 0.03937},
-    {F::txtImpRunbyCar, F::txtMetRunbyCar, 25.4, 0.03937},
-    {F::txtImpRunby, F::txtMetRunby, 25.4, 0.03937},
-    {F::txtImpSpeed, F::txtMetSpeed, 0.00508, 196.8504},
-    {F::txtImpGovTrip, F::txtMetGovTrip, 0.00508, 196.8504},
+    {F::txtImpStroke, F::txtMetStroke, units::kInchToMm, units::kMmToInch},
+    {F::txtImpRunbyCar, F::txtMetRunbyCar, units::kInchToMm, units::kMmToInch},
+    {F::txtImpRunby, F::txtMetRunby, units::kInchToMm, units::kMmToInch},
+    {F::txtImpSpeed, F::txtMetSpeed, units::kFpmToMps, units::kMpsToFpm},
+    {F::txtImpGovTrip, F::txtMetGovTrip, units::kFpmToMps, units::kMpsToFpm},
 }};
 
 void carryAcross(Sheet& sheet, F from, F to, double factor) {

@@ -5,15 +5,11 @@
 
 #include "engine/Alerts.h"
 #include "engine/Readings.h"
+#include "sheet/Columns.h"
 
 namespace tarnwick {
 
 namespace {
-
-constexpr std::array<F, 5> kDifferences{F::txtDifCross, F::txtDifRefuge, F::txtDifShoes,
-                                        F::txtDifObstruct, F::txtDifCwt};
-constexpr std::array<F, 5> kMeasured{F::txtCrossMea, F::txtRefugeMea, F::txtShoesMea,
-                                     F::txtObstructMea, F::txtCwtMea};
 
 /// One pass of the rules over the active unit system's fields. Every rule
 /// that reads a whole number returns false when the text is not one: the

@@ -23,8 +23,11 @@ inline constexpr InputColumn kImperialInputs{F::txtImpGovTrip, F::txtImpSpeed, F
 inline constexpr InputColumn kMetricInputs{F::txtMetGovTrip, F::txtMetSpeed, F::txtMetRunby,
                                            F::txtMetRunbyCar, F::txtMetStroke};
 
-/// The measured clearances, top row first.
+/// The measured clearances, top row first, and their differences from the
+/// minimum clearances in the same order.
 inline constexpr std::array<F, 5> kMeasured{F::txtCrossMea, F::txtRefugeMea, F::txtShoesMea,
                                             F::txtObstructMea, F::txtCwtMea};
+inline constexpr std::array<F, 5> kDifferences{F::txtDifCross, F::txtDifRefuge, F::txtDifShoes,
+                                               F::txtDifObstruct, F::txtDifCwt};
 
 }  // namespace tarnwick

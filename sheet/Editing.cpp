@@ -4,17 +4,16 @@
 
 #include "sheet/Columns.h"
 #include "sheet/Numbers.h"
+#include "sheet/Units.h"
 
 namespace tarnwick {
 
 namespace {
 
-// Twin conversion factors. They are rounded and not exact inverses of each
-// other, so a value carried across and back may move in the second decimal.
-constexpr double kInchToMm = 25.4;
-constexpr double kMmToInch = 0.03937;
-constexpr double kFpmToMps = 0.00508;
-constexpr double kMpsToFpm = 196.8504;
+using units::kFpmToMps;
+using units::kInchToMm;
+using units::kMmToInch;
+using units::kMpsToFpm;
 
 /// A field of the imperial column and its metric twin.
 struct Twin {
