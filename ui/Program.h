@@ -1,11 +1,15 @@
 // One running calculator without its window: the sheet with its form, the
-// calculation engine and the reference messages, wired together on a platform.
+// calculation engine, the reference messages and the printing commands,
+// wired together on a platform.
 #pragma once
 
+#include <concepts>
 #include <memory>
 
 #include "engine/Engine.h"
 #include "info/Reference.h"
+#include "print/PrintCommands.h"
+#include "print/PrintPlatform.h"
 #include "sheet/Form.h"
 #include "sheet/Links.h"
 #include "sheet/Platform.h"
@@ -15,6 +19,13 @@ namespace tarnwick {
 
 class Program : public MenuLink {
 public:
+    Program(Platform& platform, PrintPlatform& printing);
+    /// On a platform that also prints, such as the headless one.
+    template <class Desktop>
+    requires std::derived_from<Desktop, Platform> && std::derived_from<Desktop, PrintPlatform>
+    explicit Program(Desktop& desktop) : Program(desktop, static_cast<PrintPlatform&>(desktop)) {}
+    /// Without a printer: no reminder is shown and the print dialog never
+    /// confirms, so both print commands end after the identification prompt.
     explicit Program(Platform& platform);
     ~Program() override;
 
@@ -27,12 +38,17 @@ public:
     Sheet& sheet() { return sheet_; }
     Engine& engine() { return engine_; }
     Form& form() { return form_; }
+    PrintCommands& printing() { return printing_; }
 
 private:
+    Program(Platform& platform, PrintPlatform* printing);
+
+    std::unique_ptr<PrintPlatform> noPrinter_;  ///< when built without a printer
     Sheet sheet_;
     Engine engine_;
     Reference reference_;
     Form form_;
+    PrintCommands printing_;
 };
 
 }  // namespace tarnwick

@@ -1,5 +1,7 @@
 #include "Describe.h"
 
+#include <array>
+#include <charconv>
 #include <functional>
 #include <utility>
 
@@ -91,12 +93,45 @@ std::string buttonsWord(const Message& message) {
 }
 
 std::string eventText(const HeadlessPlatform::Event& event) {
-    if (event.kind == HeadlessPlatform::Event::Kind::Prompt) {
-        return "prompt " + quotedText(event.title) + " " + quotedText(event.prompt);
+    using Kind = HeadlessPlatform::Event::Kind;
+    switch (event.kind) {
+        case Kind::Prompt:
+            return "prompt " + quotedText(event.title) + " " + quotedText(event.prompt);
+        case Kind::Reminder:
+            return event.reminder.portrait ? "reminder portrait" : "reminder landscape";
+        case Kind::PrintDialog:
+            return "printdialog";
+        case Kind::Message:
+            break;
     }
     const Message& m = event.message;
     return "message " + iconWord(m.icon) + " " + buttonsWord(m) + " " + quotedText(m.title) + " " +
            quotedText(m.prompt);
+}
+
+std::string sizeText(float points) {
+    std::array<char, 32> buffer{};
+    auto [end, error] = std::to_chars(buffer.data(), buffer.data() + buffer.size(), points);
+    return error == std::errc() ? std::string(buffer.data(), end) : std::string("?");
+}
+
+std::string printerText(const HeadlessPrinter& printer) {
+    return quotedText(printer.fontName()) + " " + sizeText(printer.fontSize()) + " " +
+           std::to_string(printer.orientation()) + " " + (printer.bold() ? "bold" : "regular");
+}
+
+std::string reportLineText(const ReportLine& line) {
+    std::string text = sizeText(line.size) + (line.bold ? "b" : "");
+    if (line.items.empty()) return text;
+    text += ' ';
+    for (const LineItem& item : line.items) {
+        if (const auto* indent = std::get_if<Indent>(&item)) {
+            text += "[@" + std::to_string(indent->column) + "]";
+        } else {
+            text += std::get<std::string>(item);
+        }
+    }
+    return text;
 }
 
 std::string StateValue::written() const {

@@ -19,8 +19,18 @@ std::string iconWord(Icon icon);
 std::string buttonsWord(const Message& message);
 
 /// An event as an expectation writes it, without the leading "expect":
-/// `message critical ok "TITLE" "PROMPT"` or `prompt "TITLE" "PROMPT"`.
+/// `message critical ok "TITLE" "PROMPT"`, `prompt "TITLE" "PROMPT"`,
+/// `reminder portrait` or `printdialog`.
 std::string eventText(const HeadlessPlatform::Event& event);
+
+/// A font size in its shortest form: "14", "10.5".
+std::string sizeText(float points);
+/// The printer's settings as `expect printer` writes them:
+/// `"Arial" 10 2 regular`.
+std::string printerText(const HeadlessPrinter& printer);
+/// A printed line: the size, `b` when bold, then a blank and the items, an
+/// indent written `[@n]`; a blank line is the size (and `b`) alone.
+std::string reportLineText(const ReportLine& line);
 
 /// A sheet-level value as an expectation writes it: `yes`/`no`, a plain
 /// number text, or a quoted text.

@@ -86,6 +86,23 @@ void events(std::ostream& out, const Session& session) {
     for (int line : session.unusedPromptLines()) {
         out << "  prompt answer of line " << line << " not yet used\n";
     }
+    for (int line : session.unusedReminderLines()) {
+        out << "  reminder answer of line " << line << " not yet used\n";
+    }
+    for (int line : session.unusedPrintDialogLines()) {
+        out << "  print dialog answer of line " << line << " not yet used\n";
+    }
+}
+
+void printer(std::ostream& out, Session& session) {
+    const HeadlessPrinter& p = session.platform().headlessPrinter();
+    out << "  printer: " << printerText(p) << ", documents " << p.documents() << ", pictures "
+        << p.pictures() << '\n';
+    out << "  last report: " << p.lastDocument().size() << " lines\n";
+    int number = 0;
+    for (const ReportLine& line : p.lastDocument()) {
+        out << "    " << ++number << ' ' << quotedText(reportLineText(line)) << '\n';
+    }
 }
 
 }  // namespace
@@ -107,6 +124,7 @@ void dump(std::ostream& out, Session& session, std::string_view where) {
             << '\n';
     }
     events(out, session);
+    printer(out, session);
     out << "end of dump\n";
 }
 

@@ -31,12 +31,6 @@ Problem compare(const std::string& expected, const std::string& found) {
     return "expected " + expected + ", found " + found;
 }
 
-Problem compareText(const std::string& expected, const std::string& found) {
-    if (expected == found) return std::nullopt;
-    return "expected " + quotedText(expected) + ", found " + quotedText(found) +
-           differenceHint("text", expected, found);
-}
-
 std::string eventFound(const Session& session) {
     const Event* event = session.nextEvent();
     return eventText(*event) + " (shown at line " +
@@ -65,14 +59,7 @@ Problem expectMessage(Session& session, const Command& c) {
 }
 
 Problem expectPrompt(Session& session, const Command& c) {
-    std::string expected = "prompt " + quotedText(c.args[0]) + " " + quotedText(c.args[1]);
-    const Event* event = session.nextEvent();
-    if (event == nullptr) return "expected " + expected + ", found no event";
-    if (eventText(*event) == expected) {
-        session.takeEvent();
-        return std::nullopt;
-    }
-    return "expected " + expected + ", found " + eventFound(session);
+    return takeEvent(session, "prompt " + quotedText(c.args[0]) + " " + quotedText(c.args[1]));
 }
 
 Problem expectNoEvent(const Session& session) {
@@ -189,6 +176,22 @@ Problem expectField(Session& session, const Command& c) {
 }
 
 }  // namespace
+
+Problem takeEvent(Session& session, const std::string& expected) {
+    const Event* event = session.nextEvent();
+    if (event == nullptr) return "expected " + expected + ", found no event";
+    if (eventText(*event) == expected) {
+        session.takeEvent();
+        return std::nullopt;
+    }
+    return "expected " + expected + ", found " + eventFound(session);
+}
+
+Problem compareText(const std::string& expected, const std::string& found) {
+    if (expected == found) return std::nullopt;
+    return "expected " + quotedText(expected) + ", found " + quotedText(found) +
+           differenceHint("text", expected, found);
+}
 
 Problem check(Session& session, const Command& c) {
     Sheet& sheet = session.sheet();

@@ -8,8 +8,7 @@
 
 namespace tarnwick::scenario {
 
-/// Plays a command of the Printing group. The program has no print layer
-/// yet, so every such command fails its scenario.
+/// Plays or checks a command of the Printing group.
 Problem playPrinting(Session& session, const Command& command);
 
 }  // namespace tarnwick::scenario

@@ -49,6 +49,12 @@ std::optional<Failure> leftOver(const Session& session) {
     for (int line : session.unusedPromptLines()) {
         consider(line, "prompt answer never used: no text prompt asked for it");
     }
+    for (int line : session.unusedReminderLines()) {
+        consider(line, "reminder answer never used: no orientation reminder asked for it");
+    }
+    for (int line : session.unusedPrintDialogLines()) {
+        consider(line, "print dialog answer never used: no print dialog asked for it");
+    }
     return first;
 }
 

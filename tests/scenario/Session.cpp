@@ -36,6 +36,16 @@ void Session::queuePrompt(std::optional<std::string> text, int line) {
     promptLines_.push_back(line);
 }
 
+void Session::queueReminder(HeadlessPlatform::ReminderAnswer answer, int line) {
+    platform_.queueReminder(answer);
+    reminderLines_.push_back(line);
+}
+
+void Session::queuePrintDialog(bool ok, int line) {
+    platform_.queuePrintDialog(ok);
+    printDialogLines_.push_back(line);
+}
+
 // Answers are used oldest first, so the unused ones are the last queued.
 std::vector<int> Session::unusedAnswerLines() const {
     return lastOf(answerLines_, platform_.unusedAnswers());
@@ -43,6 +53,14 @@ std::vector<int> Session::unusedAnswerLines() const {
 
 std::vector<int> Session::unusedPromptLines() const {
     return lastOf(promptLines_, platform_.unusedPrompts());
+}
+
+std::vector<int> Session::unusedReminderLines() const {
+    return lastOf(reminderLines_, platform_.unusedReminders());
+}
+
+std::vector<int> Session::unusedPrintDialogLines() const {
+    return lastOf(printDialogLines_, platform_.unusedPrintDialogs());
 }
 
 Problem findElement(std::string_view name, Element& out) {

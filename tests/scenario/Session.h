@@ -47,10 +47,13 @@ public:
 
     void queueAnswer(Answer answer, int line);
     void queuePrompt(std::optional<std::string> text, int line);
-    /// Lines of the queued message-box answers and prompt answers that no
-    /// dialog has used yet.
+    void queueReminder(HeadlessPlatform::ReminderAnswer answer, int line);
+    void queuePrintDialog(bool ok, int line);
+    /// Lines of the queued answers of each kind that no dialog has used yet.
     std::vector<int> unusedAnswerLines() const;
     std::vector<int> unusedPromptLines() const;
+    std::vector<int> unusedReminderLines() const;
+    std::vector<int> unusedPrintDialogLines() const;
 
 private:
     HeadlessPlatform platform_;
@@ -59,6 +62,8 @@ private:
     std::vector<int> eventLines_;
     std::vector<int> answerLines_;
     std::vector<int> promptLines_;
+    std::vector<int> reminderLines_;
+    std::vector<int> printDialogLines_;
 };
 
 /// Looks an element up by its control name.

@@ -1,0 +1,89 @@
+#include "ui/qt/MainWindow.h"
+
+#include <QCloseEvent>
+#include <QGuiApplication>
+#include <QKeyEvent>
+#include <QMenuBar>
+#include <QScreen>
+#include <algorithm>
+
+#include "ui/qt/Menus.h"
+#include "ui/qt/WindowLayout.h"
+
+namespace tarnwick {
+
+QString windowCaption() {
+    return QStringLiteral("Tarnwick") + QString(24, QLatin1Char(' ')) +
+           QStringLiteral("https://tarnwick.example");
+}
+
+MainWindow::MainWindow(Sheet& sheet, QWidget* parent)
+    : QMainWindow(parent), sheet_(sheet), view_(sheet, widgets_) {
+    setWindowTitle(windowCaption());
+    setObjectName(QStringLiteral("Tarnwick"));
+
+    auto* client = new QWidget(this);
+    buildWindowLayout(*client, widgets_);
+    setCentralWidget(client);
+    buildMenus(sheet_, *menuBar(), widgets_);
+    setKeyboardOrder(widgets_);
+
+    view_.mirrorAll();
+    input_ = new UserInput(sheet_, widgets_, view_, [this] { afterAction(); });
+    input_->setParent(this);
+    input_->connectWidgets();
+    sheet_.setObserver(&view_);
+
+    // The layout is fixed: the window keeps the size its contents ask for.
+    setFixedSize(sizeHint());
+}
+
+MainWindow::~MainWindow() {
+    sheet_.setObserver(nullptr);
+}
+
+void MainWindow::placeOnScreen() {
+    int top = 0;
+    if (const QScreen* screen = QGuiApplication::primaryScreen()) {
+        const QRect area = screen->availableGeometry();
+        top = area.top() + std::max(0, (area.height() - frameGeometry().height()) / 2);
+    }
+    move(sheet_.windowLeft(), top);
+}
+
+// The close box, the window manager and the Exit command all end here; the
+// sheet's close reaction asks the user and may refuse.
+void MainWindow::closeEvent(QCloseEvent* event) {
+    if (!sheet_.closed()) sheet_.requestClose();
+    if (sheet_.closed()) {
+        event->accept();
+    } else {
+        event->ignore();
+    }
+}
+
+// Keys that no widget took: Enter runs the default command (Calculate) and
+// Esc the cancel command (Exit), wherever the focus is.
+void MainWindow::keyPressEvent(QKeyEvent* event) {
+    const auto modifiers = event->modifiers() & ~Qt::KeypadModifier;
+    if (modifiers == Qt::NoModifier) {
+        switch (event->key()) {
+            case Qt::Key_Return:
+            case Qt::Key_Enter:
+                input_->pressDefault();
+                return;
+            case Qt::Key_Escape:
+                input_->pressCancel();
+                return;
+            default:
+                break;
+        }
+    }
+    QMainWindow::keyPressEvent(event);
+}
+
+void MainWindow::afterAction() {
+    if (sheet_.closed() && isVisible()) close();
+}
+
+}  // namespace tarnwick

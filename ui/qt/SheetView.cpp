@@ -1,0 +1,171 @@
+#include "ui/qt/SheetView.h"
+
+#include <QApplication>
+#include <QPalette>
+#include <QStringList>
+#include <algorithm>
+
+namespace tarnwick {
+
+namespace {
+
+/// Sets a flag for the lifetime of a scope.
+class Raised {
+public:
+    explicit Raised(bool& flag) : flag_(flag), before_(flag) { flag_ = true; }
+    ~Raised() { flag_ = before_; }
+    Raised(const Raised&) = delete;
+    Raised& operator=(const Raised&) = delete;
+
+private:
+    bool& flag_;
+    bool before_;
+};
+
+// Tooltip lines break at blanks after this many characters.
+constexpr qsizetype kTooltipLine = 60;
+
+}  // namespace
+
+// Long tooltips are broken into lines here rather than by the tooltip, which
+// would either run them across the whole screen or squeeze them into a narrow
+// column. Runs of blanks inside a line are kept as written.
+QString tooltipText(const std::string& text) {
+    const QString plain = qtText(text);
+    if (plain.size() <= kTooltipLine) return plain;
+    QStringList lines;
+    QString line;
+    bool first = true;
+    for (const QString& word : plain.split(QLatin1Char(' '))) {
+        if (first) {
+            line = word;
+            first = false;
+        } else if (line.isEmpty() && !lines.isEmpty()) {
+            line = word;  // blanks at a line break are dropped
+        } else if (line.size() + 1 + word.size() > kTooltipLine && !line.trimmed().isEmpty()) {
+            lines << line;
+            line = word;
+        } else {
+            line += QLatin1Char(' ') + word;
+        }
+    }
+    lines << line;
+    for (QString& l : lines) l = l.toHtmlEscaped();
+    return QStringLiteral("<p style='white-space:pre'>") + lines.join(QStringLiteral("<br>")) +
+           QStringLiteral("</p>");
+}
+
+SheetView::SheetView(const Sheet& sheet, const SheetWidgets& widgets)
+    : sheet_(sheet), widgets_(widgets) {}
+
+QColor SheetView::background(Colour colour) {
+    switch (colour) {
+        case Colour::White:
+            return QColor(0xFF, 0xFF, 0xFF);
+        case Colour::Yellow:
+            return QColor(0xFF, 0xFF, 0x00);
+        case Colour::Red:
+            return QColor(0xFF, 0x00, 0x00);
+        case Colour::Standard:
+            break;
+    }
+    return QApplication::palette("QLineEdit").color(QPalette::Base);
+}
+
+void SheetView::mirrorAll() {
+    Raised guard(mirroring_);
+    for (int i = 0; i < kFieldCount; ++i) mirror(static_cast<F>(i));
+    for (int i = 0; i < kLabelCount; ++i) mirror(static_cast<L>(i));
+    for (int i = 0; i < kOptionCount; ++i) mirror(static_cast<O>(i));
+    for (int i = 0; i < kButtonCount; ++i) mirror(static_cast<B>(i));
+    focusChanged(sheet_.focus());
+}
+
+void SheetView::elementChanged(Element element) {
+    Raised guard(mirroring_);
+    switch (element.kind) {
+        case Element::Kind::Field:
+            mirror(element.field());
+            break;
+        case Element::Kind::Label:
+            mirror(element.label());
+            break;
+        case Element::Kind::Option:
+            mirror(element.option());
+            break;
+        case Element::Kind::Button:
+            mirror(element.button());
+            break;
+        case Element::Kind::Menu:
+        case Element::Kind::None:
+            break;
+    }
+}
+
+void SheetView::focusChanged(Element element) {
+    Raised guard(mirroring_);
+    QWidget* w = widgets_.widget(element);
+    if (w && !w->hasFocus()) w->setFocus(Qt::OtherFocusReason);
+}
+
+void SheetView::mirror(F f) {
+    QLineEdit* w = widgets_[f];
+    if (!w) return;
+    const TextField& field = sheet_.field(f);
+    const QString text = qtText(field.text);
+    // The maximum length limits typing only; a longer text the program
+    // writes is shown whole, and the user can shorten it but not lengthen it.
+    // Setting the maximum length sets the text anew, caret to the end: only
+    // when it changes.
+    const int maxLength = std::max<int>(field.maxLength, static_cast<int>(text.size()));
+    if (w->maxLength() != maxLength) w->setMaxLength(maxLength);
+    if (w->text() != text) w->setText(text);
+    w->setReadOnly(field.locked);
+    w->setFocusPolicy(field.tabStop ? Qt::StrongFocus : Qt::ClickFocus);
+    w->setVisible(field.visible);
+
+    const QColor base = background(field.colour);
+    if (w->palette().color(QPalette::Base) != base) {
+        QPalette palette = w->palette();
+        palette.setColor(QPalette::Base, base);
+        w->setPalette(palette);
+    }
+
+    // Only a selected stretch is copied: a bare caret stays where the user
+    // put it, whatever the sheet remembers of it.
+    if (field.selLength > 0 &&
+        (w->selectionStart() != field.selStart || w->selectedText().size() != field.selLength)) {
+        w->setSelection(field.selStart, field.selLength);
+    }
+}
+
+void SheetView::mirror(L l) {
+    QLabel* w = widgets_[l];
+    if (!w) return;
+    const QString caption = qtText(sheet_.caption(l));
+    if (w->text() != caption) w->setText(caption);
+    w->setToolTip(tooltipText(sheet_.tooltip(l)));
+    w->setEnabled(sheet_.enabled(l));
+}
+
+void SheetView::mirror(O o) {
+    OptionButton* w = widgets_[o];
+    if (!w) return;
+    const OptionElement& option = sheet_.option(o);
+    w->setText(qtText(option.caption));
+    w->setToolTip(tooltipText(option.tooltip));
+    w->setChecked(option.selected);
+    w->setEnabled(option.enabled);
+}
+
+void SheetView::mirror(B b) {
+    QPushButton* w = widgets_[b];
+    if (!w) return;
+    const ButtonElement& button = sheet_.button(b);
+    w->setText(qtText(button.caption));
+    w->setToolTip(tooltipText(button.tooltip));
+    w->setEnabled(button.enabled);
+    w->setFocusPolicy(button.tabStop ? Qt::StrongFocus : Qt::ClickFocus);
+}
+
+}  // namespace tarnwick

@@ -1,0 +1,46 @@
+// Mirrors the sheet into the window: every change of an element's look that
+// the sheet reports is copied to its widget. The view never calls back into
+// the sheet; while it works on the widgets, `mirroring()` is true, so that the
+// input routing can tell the program's own moves from the user's.
+#pragma once
+
+#include <QColor>
+#include <QString>
+#include <string>
+
+#include "sheet/Sheet.h"
+#include "ui/qt/Widgets.h"
+
+namespace tarnwick {
+
+class SheetView : public SheetObserver {
+public:
+    SheetView(const Sheet& sheet, const SheetWidgets& widgets);
+
+    void elementChanged(Element element) override;
+    void focusChanged(Element element) override;
+
+    /// Copies every element, for a window that was built after the sheet.
+    void mirrorAll();
+    bool mirroring() const { return mirroring_; }
+
+    /// The background of a field in the given colour; Standard is the
+    /// palette's own base colour.
+    static QColor background(Colour colour);
+
+private:
+    void mirror(F f);
+    void mirror(L l);
+    void mirror(O o);
+    void mirror(B b);
+
+    const Sheet& sheet_;
+    const SheetWidgets& widgets_;
+    bool mirroring_ = false;
+};
+
+/// A tooltip as the widget shows it: long texts are broken into lines of
+/// moderate width; blanks are kept as written.
+QString tooltipText(const std::string& text);
+
+}  // namespace tarnwick

@@ -1,0 +1,53 @@
+// The widgets that stand for the sheet's elements, under the sheet's typed
+// ids. The window creates them; the view mirrors the sheet into them and the
+// input routing turns what the user does to them into sheet operations.
+#pragma once
+
+#include <QAction>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QString>
+#include <array>
+#include <string>
+
+#include "sheet/Elements.h"
+
+namespace tarnwick {
+
+/// An option button whose checked state belongs to the sheet: a click
+/// reports the click and leaves the check mark to the sheet's answer.
+class OptionButton : public QRadioButton {
+public:
+    using QRadioButton::QRadioButton;
+
+protected:
+    void nextCheckState() override {}
+};
+
+struct SheetWidgets {
+    std::array<QLineEdit*, kFieldCount> fields{};
+    std::array<QLabel*, kLabelCount> labels{};
+    std::array<OptionButton*, kOptionCount> options{};
+    std::array<QPushButton*, kButtonCount> buttons{};
+    /// The menu leaves; titles, submenus and the separator stay null.
+    std::array<QAction*, kMenuCount> actions{};
+
+    QLineEdit* operator[](F f) const { return fields[idx(f)]; }
+    QLabel* operator[](L l) const { return labels[idx(l)]; }
+    OptionButton* operator[](O o) const { return options[idx(o)]; }
+    QPushButton* operator[](B b) const { return buttons[idx(b)]; }
+    QAction* operator[](M m) const { return actions[idx(m)]; }
+
+    /// The widget of a field, option or button; null for any other element.
+    QWidget* widget(Element e) const;
+    /// The element a widget stands for; an empty element for any other widget.
+    Element element(const QObject* widget) const;
+};
+
+inline QString qtText(const std::string& text) {
+    return QString::fromStdString(text);
+}
+
+}  // namespace tarnwick

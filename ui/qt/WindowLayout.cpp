@@ -1,0 +1,321 @@
+#include "ui/qt/WindowLayout.h"
+
+#include <QFont>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QPalette>
+#include <QVBoxLayout>
+#include <string>
+
+namespace tarnwick {
+
+namespace {
+
+constexpr int kEntryWidth = 80;     // entries and results, eight characters
+constexpr int kMeasuredWidth = 90;  // measured clearances and differences, ten
+constexpr int kUnitWidth = 34;
+constexpr int kMaxRunbyCaptionWidth = 190;
+constexpr QSize kLargeButton{150, 40};
+const QColor kLightGreen{0x80, 0xFF, 0x80};
+
+// Columns of the data block.
+enum Column {
+    kCaption,
+    kImperial,
+    kImperialUnit,
+    kBetweenUnits,
+    kMetric,
+    kMetricUnit,
+    kGap,
+    kMeasured,
+    kMeasuredUnit,
+    kDifference,
+    kDifferenceUnit,
+};
+
+class Builder {
+public:
+    Builder(QWidget& client, SheetWidgets& widgets) : client_(client), w_(widgets) {}
+
+    QLineEdit* field(F f, int width) {
+        auto* edit = new QLineEdit(&client_);
+        edit->setObjectName(qtText(std::string(name(f))));
+        edit->setFixedWidth(width);
+        w_.fields[idx(f)] = edit;
+        return edit;
+    }
+
+    QLabel* label(L l) {
+        auto* label = new QLabel(&client_);
+        label->setObjectName(qtText(std::string(name(l))));
+        label->setTextFormat(Qt::PlainText);
+        w_.labels[idx(l)] = label;
+        return label;
+    }
+
+    QLabel* unit(L l) {
+        QLabel* u = label(l);
+        u->setMinimumWidth(kUnitWidth);
+        return u;
+    }
+
+    OptionButton* option(O o) {
+        auto* button = new OptionButton(&client_);
+        button->setObjectName(qtText(std::string(name(o))));
+        button->setAutoExclusive(false);
+        w_.options[idx(o)] = button;
+        return button;
+    }
+
+    QPushButton* button(B b) {
+        auto* button = new QPushButton(&client_);
+        button->setObjectName(qtText(std::string(name(b))));
+        // Enter on a focused button presses that button, as on a dialog.
+        button->setAutoDefault(true);
+        w_.buttons[idx(b)] = button;
+        return button;
+    }
+
+    QPushButton* smallButton(B b) {
+        QPushButton* small = button(b);
+        QPalette palette = small->palette();
+        palette.setColor(QPalette::Button, kLightGreen);
+        small->setPalette(palette);
+        return small;
+    }
+
+    QPushButton* largeButton(B b) {
+        QPushButton* large = button(b);
+        large->setFixedSize(kLargeButton);
+        return large;
+    }
+
+    /// The five questions, each with its option pair to the right.
+    QGroupBox* questionFrame() {
+        auto* frame = new QGroupBox(&client_);
+        frame->setObjectName(QStringLiteral("Frame1"));
+        auto* grid = new QGridLayout(frame);
+        grid->setHorizontalSpacing(12);
+        grid->addWidget(label(L::Label1), 0, 0, 1, 3);
+        const struct {
+            L question;
+            O first, second;
+        } rows[] = {
+            {L::Label21, O::opt1996, O::opt2000},
+            {L::Label2, O::optOil, O::optSpring},
+            {L::Label3, O::optCompYes, O::optCompNo},
+            {L::Label4, O::optTieDownYes, O::optTieDownNo},
+            {L::Label14, O::optReducedYes, O::optReducedNo},
+        };
+        int row = 1;
+        for (const auto& r : rows) {
+            QLabel* question = label(r.question);
+            question->setWordWrap(true);
+            grid->addWidget(question, row, 0);
+            grid->addWidget(option(r.first), row, 1);
+            grid->addWidget(option(r.second), row, 2);
+            ++row;
+        }
+        grid->setColumnStretch(0, 1);
+        return frame;
+    }
+
+    QVBoxLayout* largeButtons() {
+        auto* column = new QVBoxLayout;
+        for (B b : {B::cmdCalculate, B::cmdClearAll, B::cmdDefault, B::cmdExit}) {
+            column->addWidget(largeButton(b));
+        }
+        // Calculate is the default command. Not auto-default itself, it keeps
+        // its default frame after it has had the focus.
+        w_[B::cmdCalculate]->setAutoDefault(false);
+        w_[B::cmdCalculate]->setDefault(true);
+        column->addStretch();
+        return column;
+    }
+
+    /// The maximum counterweight runby in both units, in larger boxes.
+    QVBoxLayout* maxRunbyBox() {
+        auto* box = new QVBoxLayout;
+        QLabel* caption = label(L::Label40);
+        // The caption's run of blanks breaks it into two lines.
+        caption->setWordWrap(true);
+        caption->setMaximumWidth(kMaxRunbyCaptionWidth);
+        QPalette red = caption->palette();
+        red.setColor(QPalette::WindowText, QColor(0xFF, 0x00, 0x00));
+        caption->setPalette(red);
+        box->addWidget(caption);
+        auto* boxes = new QHBoxLayout;
+        for (auto [f, u] : {std::pair{F::txtImpMaxRunby, labelDim(4)},
+                            std::pair{F::txtMetMaxRunby, labelDim(9)}}) {
+            QLineEdit* edit = field(f, kMeasuredWidth);
+            QFont large = edit->font();
+            if (large.pointSizeF() > 0) {
+                large.setPointSizeF(large.pointSizeF() * 1.4);
+            } else {
+                large.setPixelSize(large.pixelSize() * 7 / 5);
+            }
+            large.setBold(true);
+            edit->setFont(large);
+            boxes->addWidget(edit);
+            boxes->addSpacing(4);
+            boxes->addWidget(unit(u));
+        }
+        boxes->addStretch();
+        box->addLayout(boxes);
+        return box;
+    }
+
+    /// A row of an entry or result: caption, imperial field and unit,
+    /// metric field and unit.
+    void quantityRow(QGridLayout& grid, int row, L caption, F imperial, L imperialUnit, F metric,
+                     L metricUnit) {
+        grid.addWidget(label(caption), row, kCaption);
+        grid.addWidget(field(imperial, kEntryWidth), row, kImperial);
+        grid.addWidget(unit(imperialUnit), row, kImperialUnit);
+        grid.addWidget(field(metric, kEntryWidth), row, kMetric);
+        grid.addWidget(unit(metricUnit), row, kMetricUnit);
+    }
+
+    /// The measured and difference fields of a clearance row.
+    void clearanceColumns(QGridLayout& grid, int row, F measured, L measuredUnit, F difference,
+                          L differenceUnit) {
+        grid.addWidget(field(measured, kMeasuredWidth), row, kMeasured);
+        grid.addWidget(unit(measuredUnit), row, kMeasuredUnit);
+        grid.addWidget(field(difference, kMeasuredWidth), row, kDifference);
+        grid.addWidget(unit(differenceUnit), row, kDifferenceUnit);
+    }
+
+    QGridLayout* dataBlock() {
+        auto* grid = new QGridLayout;
+        grid->setHorizontalSpacing(6);
+        grid->setVerticalSpacing(10);
+
+        grid->addWidget(label(L::Label35), 0, kCaption);
+        grid->addWidget(smallButton(B::cmdImperial), 0, kImperial);
+        grid->addWidget(smallButton(B::cmdClearMet), 0, kBetweenUnits);
+        grid->addWidget(smallButton(B::cmdMetric), 0, kMetric);
+        grid->addLayout(maxRunbyBox(), 0, kMeasured, 3, 4);
+
+        quantityRow(*grid, 1, L::Label37, F::txtImpGovTrip, L::Label36, F::txtMetGovTrip,
+                    L::Label34);
+        quantityRow(*grid, 2, L::Label5, F::txtImpSpeed, L::Label8, F::txtMetSpeed, L::Label11);
+        quantityRow(*grid, 3, L::Label6, F::txtImpRunby, L::Label9, F::txtMetRunby, L::Label12);
+        quantityRow(*grid, 4, L::Label20, F::txtImpRunbyCar, L::Label19, F::txtMetRunbyCar,
+                    L::Label18);
+        quantityRow(*grid, 5, L::Label7, F::txtImpStroke, L::Label10, F::txtMetStroke, L::Label13);
+        quantityRow(*grid, 6, L::Label15, F::txtImpMinStroke, L::Label32, F::txtMetMinStroke,
+                    L::Label33);
+        quantityRow(*grid, 7, L::Label31, F::txtImpMaxJump, L::Label30, F::txtMetMaxJump,
+                    L::Label29);
+
+        // The identification and Max Runby stand above the measured column.
+        grid->addWidget(label(L::Label16), 3, kMeasured, 1, 4);
+        grid->addWidget(field(F::txtID, 2 * kMeasuredWidth + kUnitWidth + 12), 4, kMeasured, 1, 4);
+        grid->addWidget(button(B::cmdMaxRunby), 5, kMeasured, 1, 2);
+        grid->addWidget(smallButton(B::cmdClearMea), 7, kMeasured);
+
+        grid->addWidget(label(L::Label28), 8, kCaption);
+        grid->addWidget(label(L::Label49), 8, kMeasured, 1, 2);
+        grid->addWidget(label(L::Label50), 8, kDifference, 1, 2);
+
+        const struct {
+            L caption;
+            F imperial, metric, measured, difference;
+            int imperialUnit, metricUnit, measuredUnit, differenceUnit;
+        } clearances[] = {
+            {L::Label24, F::txtImpMinCrosshead, F::txtMetMinCrosshead, F::txtCrossMea,
+             F::txtDifCross, 0, 5, 10, 14},
+            {L::Label23, F::txtImpMinRefuge, F::txtMetMinRefuge, F::txtRefugeMea, F::txtDifRefuge,
+             1, 6, 11, 15},
+            {L::Label22, F::txtImpMinShoes, F::txtMetMinShoes, F::txtShoesMea, F::txtDifShoes, 2, 7,
+             12, 16},
+            {L::Label27, F::txtImpMinObstruct, F::txtMetMinObstruct, F::txtObstructMea,
+             F::txtDifObstruct, 3, 8, 13, 17},
+            {L::Label17, F::txtImpMinCwtObstruct, F::txtMetMinCwtObstruct, F::txtCwtMea,
+             F::txtDifCwt, 20, 21, 18, 19},
+        };
+        int row = 9;
+        for (const auto& c : clearances) {
+            quantityRow(*grid, row, c.caption, c.imperial, labelDim(c.imperialUnit), c.metric,
+                        labelDim(c.metricUnit));
+            clearanceColumns(*grid, row, c.measured, labelDim(c.measuredUnit), c.difference,
+                             labelDim(c.differenceUnit));
+            ++row;
+        }
+        // Rows keep their height when the governor tripping speed fields
+        // come and go.
+        const int rowHeight = w_[F::txtImpSpeed]->sizeHint().height();
+        for (int r = 1; r < row; ++r) grid->setRowMinimumHeight(r, rowHeight);
+        grid->setColumnStretch(kGap, 1);
+        grid->setRowStretch(row, 1);
+        return grid;
+    }
+
+private:
+    QWidget& client_;
+    SheetWidgets& w_;
+};
+
+}  // namespace
+
+void buildWindowLayout(QWidget& client, SheetWidgets& widgets) {
+    Builder build(client, widgets);
+    client.setFixedSize(kClientArea);
+
+    auto* top = new QHBoxLayout;
+    top->addWidget(build.questionFrame(), 1);
+    top->addSpacing(16);
+    top->addLayout(build.largeButtons());
+
+    auto* page = new QVBoxLayout(&client);
+    page->setContentsMargins(12, 8, 12, 8);
+    page->addLayout(top);
+    page->addSpacing(12);
+    page->addLayout(build.dataBlock(), 1);
+}
+
+void setKeyboardOrder(const SheetWidgets& w) {
+    const Element order[] = {
+        F::txtImpGovTrip,
+        F::txtImpSpeed,
+        F::txtImpRunby,
+        F::txtImpRunbyCar,
+        F::txtImpStroke,
+        F::txtMetGovTrip,
+        F::txtMetSpeed,
+        F::txtMetRunby,
+        F::txtMetRunbyCar,
+        F::txtMetStroke,
+        F::txtCrossMea,
+        F::txtRefugeMea,
+        F::txtShoesMea,
+        F::txtObstructMea,
+        F::txtCwtMea,
+        B::cmdCalculate,
+        B::cmdClearAll,
+        B::cmdDefault,
+        B::cmdExit,
+        F::txtID,
+        O::opt1996,
+        O::opt2000,
+        B::cmdMaxRunby,
+        // The buffer questions come last, so the keyboard reaches them too.
+        O::optOil,
+        O::optSpring,
+        O::optCompYes,
+        O::optCompNo,
+        O::optTieDownYes,
+        O::optTieDownNo,
+        O::optReducedYes,
+        O::optReducedNo,
+    };
+    QWidget* previous = nullptr;
+    for (Element e : order) {
+        QWidget* next = w.widget(e);
+        if (previous) QWidget::setTabOrder(previous, next);
+        previous = next;
+    }
+}
+
+}  // namespace tarnwick

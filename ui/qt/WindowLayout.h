@@ -1,0 +1,24 @@
+// The calculator window's widgets and where they stand: the question frame
+// beside the four large buttons, the unit buttons and the maximum
+// counterweight runby box, then one row per quantity with its imperial and
+// metric fields and, for the clearances, the measured and difference fields.
+#pragma once
+
+#include <QSize>
+#include <QWidget>
+
+#include "ui/qt/Widgets.h"
+
+namespace tarnwick {
+
+/// The client area of the window, menu bar not counted.
+inline constexpr QSize kClientArea{887, 697};
+
+/// Creates a widget for every field, label, option and button of the sheet
+/// inside `client` and lays them out. Texts and looks are left to the view.
+void buildWindowLayout(QWidget& client, SheetWidgets& widgets);
+
+/// The keyboard order of the fields, buttons and options.
+void setKeyboardOrder(const SheetWidgets& widgets);
+
+}  // namespace tarnwick
