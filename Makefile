@@ -2,7 +2,7 @@
 # make test  installs what is missing, builds and runs every test
 # make sanitize  the same tests built with AddressSanitizer and UBSan
 
-PACKAGES := g++ cmake make libgtest-dev libgmock-dev qt6-base-dev
+PACKAGES := g++ cmake make libgtest-dev libgmock-dev libbenchmark-dev qt6-base-dev
 JOBS ?= 2
 
 .PHONY: deps build test sanitize run format clean
