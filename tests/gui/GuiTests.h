@@ -5,5 +5,6 @@ namespace tarnwick {
 
 int runWindowTests(int argc, char** argv);
 int runPlatformTests(int argc, char** argv);
+int runPrintingTests(int argc, char** argv);
 
 }  // namespace tarnwick

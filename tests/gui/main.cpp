@@ -10,5 +10,6 @@ int main(int argc, char* argv[]) {
     QApplication::setQuitOnLastWindowClosed(false);
     int failed = tarnwick::runWindowTests(argc, argv);
     failed += tarnwick::runPlatformTests(argc, argv);
+    failed += tarnwick::runPrintingTests(argc, argv);
     return failed == 0 ? 0 : 1;
 }
