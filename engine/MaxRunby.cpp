@@ -6,6 +6,7 @@
 
 #include "engine/Readings.h"
 #include "sheet/Columns.h"
+#include "sheet/Units.h"
 
 namespace tarnwick {
 
@@ -13,7 +14,8 @@ using readings::kNewLine;
 
 namespace {
 
-constexpr double kInchesToMm = 25.4;
+// The maximum runby converts millimetres back with 1 / 25.4 to more digits
+// than the twin fields' rounded 0.03937.
 constexpr double kMmToInches = 0.03937007874016;
 
 /// The code's maximum counterweight runby for one edition.
@@ -71,7 +73,7 @@ void MaxRunby::FindMaxRunby() {
     // The other unit starts from the value as displayed.
     const std::optional<double> shown = readings::strictOf(sheet_, own);
     if (!shown) return;
-    sheet_.setText(other, resultFormat(*shown * (imperial ? kInchesToMm : kMmToInches)));
+    sheet_.setText(other, resultFormat(*shown * (imperial ? units::kInchToMm : kMmToInches)));
 
     for (const CwtRunbyCap& cap : kCaps) {
         if (!sheet_.selected(cap.edition)) continue;

@@ -4,7 +4,6 @@
 #pragma once
 
 #include <concepts>
-#include <memory>
 
 #include "engine/Engine.h"
 #include "info/Reference.h"
@@ -24,9 +23,6 @@ public:
     template <class Desktop>
     requires std::derived_from<Desktop, Platform> && std::derived_from<Desktop, PrintPlatform>
     explicit Program(Desktop& desktop) : Program(desktop, static_cast<PrintPlatform&>(desktop)) {}
-    /// Without a printer: no reminder is shown and the print dialog never
-    /// confirms, so both print commands end after the identification prompt.
-    explicit Program(Platform& platform);
     ~Program() override;
 
     /// Starts the program as the user starts it: `Form_Load` runs and the
@@ -41,9 +37,6 @@ public:
     PrintCommands& printing() { return printing_; }
 
 private:
-    Program(Platform& platform, PrintPlatform* printing);
-
-    std::unique_ptr<PrintPlatform> noPrinter_;  ///< when built without a printer
     Sheet sheet_;
     Engine engine_;
     Reference reference_;

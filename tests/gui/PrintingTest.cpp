@@ -26,6 +26,19 @@ public:
     int reminders = 0;
 };
 
+/// A program whose printing goes into a PDF file in a folder of its own.
+struct PdfPrinting {
+    PdfPrinting() {
+        printing.qtPrinter().device().setOutputFormat(QPrinter::PdfFormat);
+        printing.qtPrinter().device().setOutputFileName(path);
+    }
+    QTemporaryDir dir;
+    QString path = dir.filePath(QStringLiteral("printed.pdf"));
+    HeadlessPlatform platform;
+    ConfirmedPrinting printing;
+    Program program{platform, printing};
+};
+
 int pagesOf(const QString& path) {
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly)) return -1;
@@ -44,13 +57,8 @@ private slots:
 };
 
 void PrintingTest::dataReportFillsItsPagesAndRestoresThePrinter() {
-    QTemporaryDir dir;
-    const QString path = dir.filePath(QStringLiteral("report.pdf"));
-    HeadlessPlatform platform;
-    ConfirmedPrinting printing;
-    printing.qtPrinter().device().setOutputFormat(QPrinter::PdfFormat);
-    printing.qtPrinter().device().setOutputFileName(path);
-    Program program(platform, printing);
+    PdfPrinting pdf;
+    auto& [dir, path, platform, printing, program] = pdf;
     program.start();
     Sheet& sheet = program.sheet();
     sheet.setText(F::txtID, "E-7 North Tower Car 3");
@@ -76,13 +84,8 @@ void PrintingTest::dataReportFillsItsPagesAndRestoresThePrinter() {
 }
 
 void PrintingTest::formPrintoutIsOnePicturePage() {
-    QTemporaryDir dir;
-    const QString path = dir.filePath(QStringLiteral("form.pdf"));
-    HeadlessPlatform platform;
-    ConfirmedPrinting printing;
-    printing.qtPrinter().device().setOutputFormat(QPrinter::PdfFormat);
-    printing.qtPrinter().device().setOutputFileName(path);
-    Program program(platform, printing);
+    PdfPrinting pdf;
+    auto& [dir, path, platform, printing, program] = pdf;
     MainWindow window(program.sheet());
     printing.setWindow(&window);
     program.start();

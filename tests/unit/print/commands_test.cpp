@@ -1,6 +1,5 @@
 // What the scenario files cannot reach: the texts of the orientation
-// reminder, a printer that fails in the middle of a report, and a program
-// built without a printer.
+// reminder and a printer that fails in the middle of a report.
 #include <gtest/gtest.h>
 
 #include "ui/HeadlessPlatform.h"
@@ -60,20 +59,6 @@ TEST_F(Printing, APrinterFailureEndsTheReportSilently) {
     program.sheet().choose(M::mnuPrintData);
     EXPECT_EQ(printer.documents(), 1);
     EXPECT_EQ(printer.lastDocument().size(), 19u + 48u);
-}
-
-TEST(WithoutAPrinter, BothCommandsEndAfterThePrompt) {
-    HeadlessPlatform platform;
-    Program program(static_cast<Platform&>(platform));
-    program.start();
-    platform.queuePrompt("E-7");
-    program.sheet().choose(M::mnuPrintData);
-    program.sheet().choose(M::mnuPrintForm);
-    ASSERT_EQ(platform.events().size(), 1u);
-    EXPECT_EQ(platform.events()[0].kind, Kind::Prompt);
-    EXPECT_EQ(program.sheet().text(F::txtID), "E-7");
-    EXPECT_EQ(platform.headlessPrinter().documents(), 0);
-    EXPECT_EQ(platform.headlessPrinter().pictures(), 0);
 }
 
 }  // namespace
