@@ -224,8 +224,13 @@ std::string resultFormat(double value) {
     if (nonZero == std::string::npos) return "0.00";
     std::size_t keep = std::min(nonZero, cents.size() - 3);
     cents.erase(0, keep);
-    cents.insert(cents.size() - 2, ".");
-    return value < 0 ? "-" + cents : cents;
+    std::string out;
+    out.reserve(cents.size() + 2);
+    if (value < 0) out += '-';
+    out.append(cents, 0, cents.size() - 2);
+    out += '.';
+    out.append(cents, cents.size() - 2, 2);
+    return out;
 }
 
 double round2(double value) {

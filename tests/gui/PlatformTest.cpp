@@ -127,10 +127,7 @@ void PlatformTest::promptGivesTheTypedTextOrNothing() {
     QCOMPARE(platform_.promptText("Elevator identification?", "Print"), std::string());
 }
 
-int runPlatformTests(int argc, char** argv) {
-    PlatformTest test;
-    return QTest::qExec(&test, argc, argv);
-}
+TARNWICK_GUI_TEST(PlatformTest);
 
 }  // namespace tarnwick
 

@@ -99,10 +99,7 @@ void PrintingTest::formPrintoutIsOnePicturePage() {
     QVERIFY(QFile(path).size() > 10000);  // a picture, not an empty page
 }
 
-int runPrintingTests(int argc, char** argv) {
-    PrintingTest test;
-    return QTest::qExec(&test, argc, argv);
-}
+TARNWICK_GUI_TEST(PrintingTest);
 
 }  // namespace tarnwick
 

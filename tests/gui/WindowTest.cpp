@@ -432,10 +432,7 @@ void WindowTest::menuShortcutsShowTheReferenceMessages() {
     QVERIFY(window_->isVisible());
 }
 
-int runWindowTests(int argc, char** argv) {
-    WindowTest test;
-    return QTest::qExec(&test, argc, argv);
-}
+TARNWICK_GUI_TEST(WindowTest);
 
 }  // namespace tarnwick
 

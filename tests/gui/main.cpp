@@ -1,5 +1,12 @@
-// Runs the GUI tests against one application object.
+// Runs the registered GUI tests against one application object.
+//
+//     tarnwick_gui_tests [--class NAME] [QTest options]
+//
+// runs every registered class, or only the one named.
 #include <QApplication>
+#include <cstring>
+#include <string>
+#include <vector>
 
 #include "GuiTests.h"
 
@@ -8,8 +15,22 @@ int main(int argc, char* argv[]) {
     // A window closed by a test must not end the application under the
     // tests that follow.
     QApplication::setQuitOnLastWindowClosed(false);
-    int failed = tarnwick::runWindowTests(argc, argv);
-    failed += tarnwick::runPlatformTests(argc, argv);
-    failed += tarnwick::runPrintingTests(argc, argv);
-    return failed == 0 ? 0 : 1;
+
+    std::string only;
+    std::vector<char*> args;
+    for (int i = 0; i < argc; ++i) {
+        if (std::strcmp(argv[i], "--class") == 0 && i + 1 < argc) {
+            only = argv[++i];
+        } else {
+            args.push_back(argv[i]);
+        }
+    }
+    int failed = 0;
+    bool ran = false;
+    for (const auto& [name, run] : tarnwick::guiTests()) {
+        if (!only.empty() && name != only) continue;
+        ran = true;
+        failed += run(static_cast<int>(args.size()), args.data());
+    }
+    return ran && failed == 0 ? 0 : 1;
 }

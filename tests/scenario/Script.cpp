@@ -175,7 +175,7 @@ std::string_view firstWord(std::string_view line) {
 
 std::string usage(const Syntax& syntax) {
     std::string text(syntax.keywords);
-    if (!syntax.operands.empty()) text += " " + std::string(syntax.operands);
+    if (!syntax.operands.empty()) text.append(" ").append(syntax.operands);
     return text;
 }
 
