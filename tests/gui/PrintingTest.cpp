@@ -54,6 +54,7 @@ class PrintingTest : public QObject {
 private slots:
     void dataReportFillsItsPagesAndRestoresThePrinter();
     void formPrintoutIsOnePicturePage();
+    void thePrinterIsMadeWhenFirstNeeded();
 };
 
 void PrintingTest::dataReportFillsItsPagesAndRestoresThePrinter() {
@@ -97,6 +98,20 @@ void PrintingTest::formPrintoutIsOnePicturePage() {
     QCOMPARE(printing.reminders, 1);
     QCOMPARE(pagesOf(path), 1);
     QVERIFY(QFile(path).size() > 10000);  // a picture, not an empty page
+}
+
+// Making the printer loads the print system; a start that never prints does
+// without it.
+void PrintingTest::thePrinterIsMadeWhenFirstNeeded() {
+    HeadlessPlatform platform;
+    ConfirmedPrinting printing;
+    Program program{platform, printing};
+    MainWindow window(program.sheet());
+    printing.setWindow(&window);
+    program.start();
+    window.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&window));
+    QVERIFY(!printing.qtPrinter().hasDevice());
 }
 
 TARNWICK_GUI_TEST(PrintingTest);

@@ -10,12 +10,17 @@ namespace tarnwick {
 
 QtPrinter::QtPrinter() = default;
 
+QPrinter& QtPrinter::device() const {
+    if (!printer_) printer_ = std::make_unique<QPrinter>(QPrinter::HighResolution);
+    return *printer_;
+}
+
 int QtPrinter::orientation() const {
-    return printer_.pageLayout().orientation() == QPageLayout::Landscape ? 2 : 1;
+    return device().pageLayout().orientation() == QPageLayout::Landscape ? 2 : 1;
 }
 
 void QtPrinter::setOrientation(int orientation) {
-    printer_.setPageOrientation(orientation == 2 ? QPageLayout::Landscape : QPageLayout::Portrait);
+    device().setPageOrientation(orientation == 2 ? QPageLayout::Landscape : QPageLayout::Portrait);
 }
 
 // Only the data report prints lines, and it lines its values up in columns:
@@ -31,7 +36,7 @@ QFont QtPrinter::font() const {
 
 void QtPrinter::begin() {
     if (painter_.isActive()) return;
-    if (!painter_.begin(&printer_)) throw PrintFailure("the printer cannot be opened");
+    if (!painter_.begin(&device())) throw PrintFailure("the printer cannot be opened");
     top_ = 0;
 }
 
@@ -39,11 +44,11 @@ void QtPrinter::printLine(const LineItems& items) {
     begin();
     const QFont f = font();
     painter_.setFont(f);
-    const QFontMetricsF metrics(f, &printer_);
-    const double pageHeight = printer_.pageLayout().paintRectPixels(printer_.resolution()).height();
+    const QFontMetricsF metrics(f, &device());
+    const double pageHeight = device().pageLayout().paintRectPixels(device().resolution()).height();
     for (const std::string& row : layOut(items)) {
         if (top_ > 0 && top_ + metrics.height() > pageHeight) {
-            if (!printer_.newPage()) throw PrintFailure("the printer cannot start a new page");
+            if (!device().newPage()) throw PrintFailure("the printer cannot start a new page");
             top_ = 0;
         }
         painter_.drawText(QPointF(0, top_ + metrics.ascent()), QString::fromStdString(row));
@@ -64,9 +69,9 @@ void QtPrinter::printWindowPicture() {
     }
     const QPixmap picture = client->grab();
     QPainter painter;
-    if (!painter.begin(&printer_)) throw PrintFailure("the printer cannot be opened");
+    if (!painter.begin(&device())) throw PrintFailure("the printer cannot be opened");
     // As large as the page allows, the proportions kept.
-    const QRect page = printer_.pageLayout().paintRectPixels(printer_.resolution());
+    const QRect page = device().pageLayout().paintRectPixels(device().resolution());
     const QSize size = picture.size().scaled(page.size(), Qt::KeepAspectRatio);
     painter.setRenderHint(QPainter::SmoothPixmapTransform);
     painter.drawPixmap(QRect(QPoint(0, 0), size), picture);

@@ -7,6 +7,7 @@
 #include <QPointer>
 #include <QPrinter>
 #include <QWidget>
+#include <memory>
 #include <string>
 
 #include "print/PrintPlatform.h"
@@ -17,8 +18,12 @@ class QtPrinter : public Printer {
 public:
     QtPrinter();
 
-    /// The device the print dialog configures.
-    QPrinter& device() { return printer_; }
+    /// The device the print dialog configures. It is made when first needed:
+    /// making it loads the print system, which a start of the program that
+    /// never prints should not wait for.
+    QPrinter& device() const;
+    /// Whether the device has been made yet.
+    bool hasDevice() const { return printer_ != nullptr; }
     /// The window whose picture Print Form prints: its client area, without
     /// the menu bar.
     void setWindow(QWidget* window) { window_ = window; }
@@ -42,7 +47,7 @@ private:
     QFont font() const;
     void begin();
 
-    QPrinter printer_{QPrinter::HighResolution};
+    mutable std::unique_ptr<QPrinter> printer_;
     QPainter painter_;
     QPointer<QWidget> window_;
     std::string fontName_ = "Arial";
