@@ -26,6 +26,16 @@ bool unusable(double value) {
     return !(std::abs(value) < kLargestEntry);
 }
 
+// Measured clearances of this size or more are refused like missing
+// entries: below it a difference keeps its two decimals exact in the fifteen
+// significant digits the result format writes, above it the difference would
+// show digits that were never computed.
+constexpr double kLargestMeasured = 1e13;
+
+bool unusableMeasured(double value) {
+    return !(std::abs(value) < kLargestMeasured);
+}
+
 /// The answers that pick one of the eighteen calculation cases.
 struct CaseRow {
     bool imperial;
@@ -112,6 +122,16 @@ bool Commands::entriesAccepted() {
             return false;
         }
     }
+
+    // The measured clearances may be left empty, but one too large to take
+    // the minimum from is refused like an entry.
+    for (F field : kMeasured) {
+        if (unusableMeasured(read(field))) {
+            sheet_.message(entryMissing());
+            sheet_.setFocus(field);
+            return false;
+        }
+    }
     return true;
 }
 
@@ -131,7 +151,8 @@ void Commands::cmdMaxRunby_Click() {
     sheet_.setText(F::txtImpMaxRunby, "");
     sheet_.setText(F::txtMetMaxRunby, "");
     for (F f : kMeasured) {
-        if (lenient(sheet_.text(f)) <= 0) {
+        const double measured = lenient(sheet_.text(f));
+        if (measured <= 0 || unusableMeasured(measured)) {
             sheet_.message(std::string("Have you made a positive entry in all ") + "fields?",
                            "Please Make An Entry", Icon::Question);
             sheet_.setFocus(f);

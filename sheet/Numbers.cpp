@@ -70,6 +70,26 @@ double readInteger(std::string_view s, int base) {
     return std::isfinite(value) ? value : 0.0;
 }
 
+// Below this size 15 significant digits say which double a decimal text
+// stands for; from it on they may not.
+constexpr double kExactDigitsBelow = 1e15;
+
+/// The significant digits of a positive finite value and the decimal
+/// exponent of the first one: 15 digits below 1E+15, where they read back to
+/// the same value and hide the binary noise of sums such as 0.1 + 0.2; above,
+/// the shortest digits that read back to exactly this value.
+void decimalForm(double value, std::string& digits, int& exponent) {
+    char buf[64];
+    auto r = value < kExactDigitsBelow
+                 ? std::to_chars(buf, buf + sizeof buf, value, std::chars_format::scientific, 14)
+                 : std::to_chars(buf, buf + sizeof buf, value, std::chars_format::scientific);
+    std::string sci(buf, r.ptr);
+    std::size_t e = sci.find('e');
+    digits = sci.substr(0, 1);
+    if (e > 2) digits += sci.substr(2, e - 2);
+    exponent = std::atoi(sci.c_str() + e + 1);
+}
+
 /// Increments a string of decimal digits by one unit in its last place.
 void incrementDigits(std::string& digits) {
     for (auto it = digits.rbegin(); it != digits.rend(); ++it) {
@@ -194,14 +214,11 @@ std::optional<double> strict(std::string_view text) {
 
 std::string resultFormat(double value) {
     if (!std::isfinite(value)) return {};
-    // Round on the 15-significant-digit decimal form of the value, so that a
-    // value written as ...5 in its third decimal rounds away from zero.
-    char buf[64];
-    auto r =
-        std::to_chars(buf, buf + sizeof buf, std::fabs(value), std::chars_format::scientific, 14);
-    std::string sci(buf, r.ptr);
-    std::string digits = sci.substr(0, 1) + sci.substr(2, 14);
-    int exponent = std::atoi(sci.c_str() + sci.find('e') + 1);
+    // Round on the decimal form of the value, so that a value written as ...5
+    // in its third decimal rounds away from zero.
+    std::string digits;
+    int exponent = 0;
+    decimalForm(std::fabs(value), digits, exponent);
 
     std::string intPart, frac;
     if (exponent >= 0) {
@@ -243,7 +260,12 @@ std::string plainText(double value) {
     if (!std::isfinite(value)) return {};
     if (value == 0) return "0";
     char buf[64];
-    auto r = std::to_chars(buf, buf + sizeof buf, value, std::chars_format::general, 15);
+    // From 1E+15 on, 15 digits no longer tell neighbouring doubles apart and
+    // may round past the largest one; there the shortest text that reads back
+    // exactly is written instead.
+    auto r = std::fabs(value) < kExactDigitsBelow
+                 ? std::to_chars(buf, buf + sizeof buf, value, std::chars_format::general, 15)
+                 : std::to_chars(buf, buf + sizeof buf, value, std::chars_format::general);
     std::string s(buf, r.ptr);
     std::size_t e = s.find('e');
     if (e != std::string::npos) s[e] = 'E';

@@ -132,6 +132,50 @@ INSTANTIATE_TEST_SUITE_P(
                       PlainCase{1.0 / 3, "0.333333333333333"}, PlainCase{1e20, "1E+20"},
                       PlainCase{1e-5, "1E-05"}, PlainCase{123456789012345, "123456789012345"}));
 
+// From 1E+15 on the writers use as many digits as it takes for the text to
+// read back to the value it stands for; 15 digits would round the largest
+// doubles past the largest one, which reads back as nothing at all.
+struct LargeCase {
+    double value;
+    const char* plain;
+    const char* result;  // nullptr: not checked here
+};
+
+class LargeValues : public ::testing::TestWithParam<LargeCase> {};
+
+TEST_P(LargeValues, ReadBackToTheirValue) {
+    const LargeCase& c = GetParam();
+    const std::string plain = plainText(c.value);
+    const std::string result = resultFormat(c.value);
+    EXPECT_EQ(plain, c.plain);
+    if (c.result) {
+        EXPECT_EQ(result, c.result);
+    }
+    EXPECT_EQ(lenient(plain), c.value) << plain;
+    EXPECT_EQ(strict(plain), c.value) << plain;
+    EXPECT_EQ(lenient(result), c.value) << result;
+    EXPECT_EQ(resultFormat(lenient(result)), result);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Table, LargeValues,
+    ::testing::Values(
+        LargeCase{std::numeric_limits<double>::max(), "1.7976931348623157E+308", nullptr},
+        LargeCase{-std::numeric_limits<double>::max(), "-1.7976931348623157E+308", nullptr},
+        LargeCase{1e15, "1E+15", "1000000000000000.00"},
+        LargeCase{1e15 + 0.125, "1.0000000000000001E+15", "1000000000000000.10"},
+        LargeCase{1e16 + 2, "1.0000000000000002E+16", "10000000000000002.00"},
+        LargeCase{12345670000000000.0 - 35.37, "1.2345669999999964E+16", "12345669999999964.00"},
+        LargeCase{-9007199254740993.0, "-9.007199254740992E+15", "-9007199254740992.00"},
+        LargeCase{123456789012345, "123456789012345", "123456789012345.00"}));
+
+TEST(ResultFormat, LargestDoubleHasAllItsDigits) {
+    const std::string text = resultFormat(-std::numeric_limits<double>::max());
+    EXPECT_EQ(text.size(), 1 + 309 + 3u);
+    EXPECT_EQ(text.substr(0, 18), "-17976931348623157");
+    EXPECT_EQ(text.substr(text.size() - 4), "0.00");
+}
+
 TEST(PlainText, NonFiniteValuesHaveNoText) {
     EXPECT_EQ(plainText(std::numeric_limits<double>::infinity()), "");
     EXPECT_EQ(plainText(std::numeric_limits<double>::quiet_NaN()), "");
