@@ -122,7 +122,7 @@ void Editing::TextSelected() {
     const Element focused = sheet_.focus();
     if (!focused.isField()) return;
     const F f = focused.field();
-    sheet_.setSelection(f, 0, static_cast<int>(sheet_.text(f).size()));
+    sheet_.setSelection(f, 0, sheet_.length(f));
 }
 
 void Editing::Focus() {

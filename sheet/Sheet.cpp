@@ -1,8 +1,33 @@
 #include "sheet/Sheet.h"
 
-#include <algorithm>
+#include <cstddef>
 
 namespace tarnwick {
+
+namespace {
+
+bool continuationByte(char c) {
+    return (static_cast<unsigned char>(c) & 0xC0) == 0x80;
+}
+
+}  // namespace
+
+int characterCount(std::string_view text) {
+    int count = 0;
+    for (char c : text) {
+        if (!continuationByte(c)) ++count;
+    }
+    return count;
+}
+
+std::size_t byteOffset(std::string_view text, int position) {
+    if (position <= 0) return 0;
+    int seen = 0;
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        if (!continuationByte(text[i]) && seen++ == position) return i;
+    }
+    return text.size();
+}
 
 Sheet::Sheet(Platform& platform) : platform_(platform), elements_(initialCatalogue()) {}
 
@@ -42,10 +67,10 @@ void Sheet::setVisible(F f, bool on) {
 
 std::string Sheet::selection(F f) const {
     const TextField& t = field(f);
-    int size = static_cast<int>(t.text.size());
-    int start = std::clamp(t.selStart, 0, size);
-    int length = std::clamp(t.selLength, 0, size - start);
-    return t.text.substr(static_cast<std::size_t>(start), static_cast<std::size_t>(length));
+    if (t.selLength <= 0) return {};
+    const std::size_t start = byteOffset(t.text, t.selStart);
+    const std::size_t end = byteOffset(t.text, t.selStart + t.selLength);
+    return t.text.substr(start, end - start);
 }
 
 void Sheet::setSelection(F f, int start, int length) {

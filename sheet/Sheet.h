@@ -4,6 +4,7 @@
 #pragma once
 
 #include <array>
+#include <cstddef>
 #include <string>
 #include <string_view>
 
@@ -42,6 +43,12 @@ public:
     virtual void focusChanged(Element element) = 0;
 };
 
+/// The number of characters of a UTF-8 text.
+int characterCount(std::string_view text);
+/// The byte offset in a UTF-8 text of its character `position`; past the
+/// last character, the text's size.
+std::size_t byteOffset(std::string_view text, int position);
+
 class Sheet {
 public:
     explicit Sheet(Platform& platform);
@@ -66,8 +73,12 @@ public:
     bool visible(F f) const { return field(f).visible; }
     void setVisible(F f, bool on);
     int maxLength(F f) const { return field(f).maxLength; }
+    /// The length of the field's text in characters.
+    int length(F f) const { return characterCount(text(f)); }
     /// The selected part of the field's text.
     std::string selection(F f) const;
+    /// Selects `length` characters from character `start` (not bytes: the
+    /// texts are UTF-8, and a selection never splits a character).
     void setSelection(F f, int start, int length);
     const TextField& field(F f) const { return elements_.fields[idx(f)]; }
 

@@ -7,6 +7,7 @@
 #include <QScreen>
 #include <algorithm>
 
+#include "ui/qt/Accessibility.h"
 #include "ui/qt/Menus.h"
 #include "ui/qt/WindowLayout.h"
 
@@ -29,6 +30,7 @@ MainWindow::MainWindow(Sheet& sheet, QWidget* parent)
     setKeyboardOrder(widgets_);
 
     view_.mirrorAll();
+    setUpAccessibility(sheet_, widgets_);
     input_ = new UserInput(sheet_, widgets_, view_, [this] { afterAction(); });
     input_->setParent(this);
     input_->connectWidgets();

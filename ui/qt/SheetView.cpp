@@ -5,6 +5,8 @@
 #include <QStringList>
 #include <algorithm>
 
+#include "ui/qt/Accessibility.h"
+
 namespace tarnwick {
 
 namespace {
@@ -132,10 +134,14 @@ void SheetView::mirror(F f) {
     }
 
     // Only a selected stretch is copied: a bare caret stays where the user
-    // put it, whatever the sheet remembers of it.
-    if (field.selLength > 0 &&
-        (w->selectionStart() != field.selStart || w->selectedText().size() != field.selLength)) {
-        w->setSelection(field.selStart, field.selLength);
+    // put it, whatever the sheet remembers of it. The sheet counts
+    // characters, the widget UTF-16 units.
+    if (field.selLength > 0) {
+        const int start = utf16Position(text, field.selStart);
+        const int length = utf16Position(text, field.selStart + field.selLength) - start;
+        if (w->selectionStart() != start || w->selectedText().size() != length) {
+            w->setSelection(start, length);
+        }
     }
 }
 
@@ -146,6 +152,7 @@ void SheetView::mirror(L l) {
     if (w->text() != caption) w->setText(caption);
     w->setToolTip(tooltipText(sheet_.tooltip(l)));
     w->setEnabled(sheet_.enabled(l));
+    describe(sheet_, widgets_, l);
 }
 
 void SheetView::mirror(O o) {
@@ -156,6 +163,7 @@ void SheetView::mirror(O o) {
     w->setToolTip(tooltipText(option.tooltip));
     w->setChecked(option.selected);
     w->setEnabled(option.enabled);
+    describe(sheet_, widgets_, o);
 }
 
 void SheetView::mirror(B b) {
@@ -166,6 +174,7 @@ void SheetView::mirror(B b) {
     w->setToolTip(tooltipText(button.tooltip));
     w->setEnabled(button.enabled);
     w->setFocusPolicy(button.tabStop ? Qt::StrongFocus : Qt::ClickFocus);
+    describe(sheet_, widgets_, b);
 }
 
 }  // namespace tarnwick

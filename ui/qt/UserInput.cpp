@@ -1,6 +1,7 @@
 #include "ui/qt/UserInput.h"
 
 #include <QFocusEvent>
+#include <QMouseEvent>
 #include <utility>
 
 namespace tarnwick {
@@ -49,21 +50,69 @@ void UserInput::connectWidgets() {
 // comes back with the window, a closed menu or a closed message box was
 // never lost by the sheet. Neither goes back into the sheet.
 bool UserInput::eventFilter(QObject* watched, QEvent* event) {
-    if (event->type() != QEvent::FocusIn || view_.mirroring()) return false;
-    switch (static_cast<QFocusEvent*>(event)->reason()) {
+    switch (event->type()) {
+        case QEvent::FocusIn:
+            focusIn(watched, static_cast<QFocusEvent*>(event)->reason());
+            return false;
+        case QEvent::FocusOut:
+            focusingClick_ = nullptr;
+            return false;
+        case QEvent::MouseButtonPress:
+        case QEvent::MouseButtonDblClick:
+        case QEvent::MouseMove:
+        case QEvent::MouseButtonRelease:
+            return swallowFocusingClick(watched, *static_cast<QMouseEvent*>(event));
+        default:
+            return false;
+    }
+}
+
+void UserInput::focusIn(QObject* watched, Qt::FocusReason reason) {
+    focusingClick_ = nullptr;
+    if (view_.mirroring()) return;
+    switch (reason) {
         case Qt::ActiveWindowFocusReason:
         case Qt::PopupFocusReason:
         case Qt::MenuBarFocusReason:
-            return false;
+            return;
         default:
             break;
     }
     const Element element = widgets_.element(watched);
-    if (element.kind != Element::Kind::None) {
-        sheet_.setFocus(element);
-        afterAction_();
+    if (element.kind == Element::Kind::None) return;
+    sheet_.setFocus(element);
+    // The press that brought the focus arrives after it; left to the line
+    // edit it would put the caret where the mouse is and drop the selection
+    // the focus reaction made, so that typing would no longer replace it.
+    if (element.isField() && reason == Qt::MouseFocusReason &&
+        std::as_const(sheet_).field(element.field()).selLength > 0) {
+        focusingClick_ = watched;
     }
-    return false;
+    afterAction_();
+}
+
+// The left-button press that brought a field the focus, and the moves and
+// the release of that click, stay away from the line edit. Clicks into the
+// field once it has the focus place the caret and drag out selections as
+// usual.
+bool UserInput::swallowFocusingClick(QObject* watched, const QMouseEvent& event) {
+    switch (event.type()) {
+        case QEvent::MouseButtonPress:
+        case QEvent::MouseButtonDblClick: {
+            const bool focusing = watched == focusingClick_ && event.button() == Qt::LeftButton;
+            focusingClick_ = nullptr;
+            swallowing_ = focusing ? watched : nullptr;
+            return focusing;
+        }
+        case QEvent::MouseMove:
+            return watched == swallowing_;
+        case QEvent::MouseButtonRelease:
+            if (watched != swallowing_ || event.button() != Qt::LeftButton) return false;
+            swallowing_ = nullptr;
+            return true;
+        default:
+            return false;
+    }
 }
 
 void UserInput::typed(F f, const QString& text) {
@@ -76,8 +125,11 @@ void UserInput::typed(F f, const QString& text) {
 void UserInput::selectionMoved(F f) {
     if (view_.mirroring()) return;
     const QLineEdit* w = widgets_[f];
-    const int length = static_cast<int>(w->selectedText().size());
-    const int start = length > 0 ? w->selectionStart() : w->cursorPosition();
+    const QString text = w->text();
+    const int selected = static_cast<int>(w->selectedText().size());
+    const int from = selected > 0 ? w->selectionStart() : w->cursorPosition();
+    const int start = characterPosition(text, from);
+    const int length = characterPosition(text, from + selected) - start;
     const TextField& field = std::as_const(sheet_).field(f);
     if (field.selStart != start || field.selLength != length) sheet_.setSelection(f, start, length);
 }

@@ -3,6 +3,7 @@
 // leaves. The sheet runs the reactions; the view mirrors their effects back.
 #pragma once
 
+#include <QMouseEvent>
 #include <QObject>
 #include <functional>
 
@@ -32,6 +33,8 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
+    void focusIn(QObject* watched, Qt::FocusReason reason);
+    bool swallowFocusingClick(QObject* watched, const QMouseEvent& event);
     void typed(F f, const QString& text);
     void selectionMoved(F f);
     void clicked(O o);
@@ -42,6 +45,10 @@ private:
     const SheetWidgets& widgets_;
     const SheetView& view_;
     std::function<void()> afterAction_;
+    /// The field whose focus came with a mouse press not yet delivered.
+    const QObject* focusingClick_ = nullptr;
+    /// The field receiving the rest of that click, which it must not see.
+    const QObject* swallowing_ = nullptr;
 };
 
 }  // namespace tarnwick

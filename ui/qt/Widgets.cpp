@@ -1,6 +1,41 @@
 #include "ui/qt/Widgets.h"
 
+#include <algorithm>
+
+#include "ui/qt/Accessibility.h"
+
 namespace tarnwick {
+
+OptionButton::OptionButton(QWidget* parent) : QRadioButton(parent) {
+    installOptionRole();
+}
+
+namespace {
+
+/// The second half of a character outside the basic plane.
+bool secondHalf(const QString& text, qsizetype i) {
+    return i > 0 && text[i].isLowSurrogate() && text[i - 1].isHighSurrogate();
+}
+
+}  // namespace
+
+int characterPosition(const QString& text, int utf16Position) {
+    const qsizetype end = std::min<qsizetype>(std::max(utf16Position, 0), text.size());
+    int characters = 0;
+    for (qsizetype i = 0; i < end; ++i) {
+        if (!secondHalf(text, i)) ++characters;
+    }
+    return characters;
+}
+
+int utf16Position(const QString& text, int characterPosition) {
+    qsizetype i = 0;
+    for (int seen = 0; seen < characterPosition && i < text.size(); ++seen) {
+        ++i;
+        if (i < text.size() && secondHalf(text, i)) ++i;
+    }
+    return static_cast<int>(i);
+}
 
 QWidget* SheetWidgets::widget(Element e) const {
     switch (e.kind) {

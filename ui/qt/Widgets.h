@@ -17,10 +17,14 @@
 namespace tarnwick {
 
 /// An option button whose checked state belongs to the sheet: a click
-/// reports the click and leaves the check mark to the sheet's answer.
+/// reports the click and leaves the check mark to the sheet's answer. Its
+/// pair is kept exclusive by the sheet, not by Qt, but assistive technology
+/// is still told it is a radio button.
 class OptionButton : public QRadioButton {
+    Q_OBJECT
+
 public:
-    using QRadioButton::QRadioButton;
+    explicit OptionButton(QWidget* parent = nullptr);
 
 protected:
     void nextCheckState() override {}
@@ -49,5 +53,11 @@ struct SheetWidgets {
 inline QString qtText(const std::string& text) {
     return QString::fromStdString(text);
 }
+
+/// A position in a widget's text, counted in UTF-16 units, as a count of
+/// characters, the unit the sheet keeps selections in.
+int characterPosition(const QString& text, int utf16Position);
+/// A position counted in characters as a position in UTF-16 units.
+int utf16Position(const QString& text, int characterPosition);
 
 }  // namespace tarnwick
