@@ -3,6 +3,8 @@
 # make sanitize  the same tests built with AddressSanitizer and UBSan
 # make release   the Release build (build-release/), tested
 # make package   the Debian package from the Release build: build-release/tarnwick_*.deb
+# make bench     the timings and the cold start against an empty window, checked against
+#                the speed goals (BENCH_BUILD, default build/)
 
 # Build and test tools, the libraries, the report's font (Liberation Mono, metric-
 # compatible with Courier New), the tools the tests call, and what the package needs.
@@ -61,6 +63,18 @@ run:
 	'QT_QPA_PLATFORM=offscreen make run' (no window)))
 	@$(MAKE) --no-print-directory build
 	./build/tarnwick
+
+# Both parts run, then the target fails if either missed a goal.
+.PHONY: bench
+BENCH_BUILD ?= build
+bench: deps
+	cmake -S . -B $(BENCH_BUILD) -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
+	cmake --build $(BENCH_BUILD) -j $(JOBS) --target tarnwick_bench tarnwick_coldstart
+	@timings=0; coldstart=0; \
+	$(BENCH_BUILD)/bench/tarnwick_bench --goals --benchmark_repetitions=3 \
+	    --benchmark_min_time=0.2 || timings=1; \
+	echo; $(BENCH_BUILD)/bench/tarnwick_coldstart --goals --runs 20 || coldstart=1; \
+	[ $$timings -eq 0 ] && [ $$coldstart -eq 0 ]
 
 format:
 	clang-format -i $$(git ls-files '*.cpp' '*.h')

@@ -1,16 +1,20 @@
 // Starts the calculator: the sheet with its form and engine on the Qt
 // platform and printer, its window, the start-up reaction, then the event loop until the
-// window closes.
-#include <QApplication>
-
+// window closes. An exception that an action lets out is shown in a message
+// and the window goes on.
 #include "ui/Program.h"
+#include "ui/qt/DeferredIcons.h"
+#include "ui/qt/FirstFrame.h"
+#include "ui/qt/GuardedApplication.h"
 #include "ui/qt/MainWindow.h"
 #include "ui/qt/QtPlatform.h"
 #include "ui/qt/QtPrinting.h"
 
 int main(int argc, char* argv[]) {
-    QApplication app(argc, argv);
+    tarnwick::GuardedApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Tarnwick"));
+    // Before any widget: the menu bar's icons then load only if shown.
+    QApplication::setStyle(new tarnwick::DeferredIconStyle);
 
     tarnwick::QtPlatform platform;
     tarnwick::QtPrinting printing;
@@ -18,9 +22,13 @@ int main(int argc, char* argv[]) {
     tarnwick::MainWindow window(program.sheet());
     platform.setWindow(&window);
     printing.setWindow(&window);
+    app.setPlatform(&platform);
 
     program.start();
     window.placeOnScreen();
+    tarnwick::watchFirstFrame(window);
     window.show();
-    return QApplication::exec();
+    const int status = QApplication::exec();
+    app.setPlatform(nullptr);
+    return status;
 }

@@ -9,9 +9,12 @@
 #include <vector>
 
 #include "GuiTests.h"
+#include "ui/qt/GuardedApplication.h"
 
 int main(int argc, char* argv[]) {
-    QApplication app(argc, argv);
+    // Guarded as the calculator is; without a platform to report to, an
+    // escaped exception still ends the run.
+    tarnwick::GuardedApplication app(argc, argv);
     // A window closed by a test must not end the application under the
     // tests that follow.
     QApplication::setQuitOnLastWindowClosed(false);

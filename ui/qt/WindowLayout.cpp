@@ -1,8 +1,8 @@
 #include "ui/qt/WindowLayout.h"
 
 #include <QFont>
+#include <QFrame>
 #include <QGridLayout>
-#include <QGroupBox>
 #include <QHBoxLayout>
 #include <QPalette>
 #include <QVBoxLayout>
@@ -92,8 +92,11 @@ public:
     }
 
     /// The five questions, each with its option pair to the right.
-    QGroupBox* questionFrame() {
-        auto* frame = new QGroupBox(&client_);
+    QFrame* questionFrame() {
+        // A plain frame: the style draws a group box's frame from a picture,
+        // whose loading would hold up the first frame.
+        auto* frame = new QFrame(&client_);
+        frame->setFrameShape(QFrame::StyledPanel);
         frame->setObjectName(QStringLiteral("Frame1"));
         auto* grid = new QGridLayout(frame);
         grid->setHorizontalSpacing(12);
