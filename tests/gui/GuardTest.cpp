@@ -154,7 +154,7 @@ void GuardTest::aThrowingSlotIsReportedAndTheWindowGoesOn() {
     type(F::txtID, QStringLiteral("E-7"));
     const auto connection = connect(button(B::cmdClearAll), &QPushButton::clicked, fault);
     {
-        EscapingFault escaping;
+        [[maybe_unused]] EscapingFault escaping;
         QTest::mouseClick(button(B::cmdClearAll), Qt::LeftButton);
     }
     disconnect(connection);
@@ -176,7 +176,7 @@ void GuardTest::aFailureInsideAReactionLeavesTheSheetMirrored() {
     // question fails half-way through the command.
     platform_->failNextMessage([] { throw std::runtime_error("the display went away"); });
     {
-        EscapingFault escaping;
+        [[maybe_unused]] EscapingFault escaping;
         QTest::mouseClick(button(B::cmdCalculate), Qt::LeftButton);
     }
     QCOMPARE(platform_->messages().size(), std::size_t{1});
@@ -207,7 +207,7 @@ void GuardTest::theMessageIsARealCriticalBoxOnTheDesktop() {
     const auto connection = connect(button(B::cmdDefault), &QPushButton::clicked,
                                     [] { throw std::logic_error("a step ran out of order"); });
     {
-        EscapingFault escaping;
+        [[maybe_unused]] EscapingFault escaping;
         QTest::mouseClick(button(B::cmdDefault), Qt::LeftButton);
     }
     disconnect(connection);
