@@ -23,12 +23,13 @@ std::string joined(std::initializer_list<std::string_view> lines) {
 
 /// A message with the OK button alone and no icon.
 Message plain(std::string title, std::string prompt) {
-    return {std::move(prompt), std::move(title), Icon::None, Buttons::Ok, Answer::Ok};
+    return {std::move(prompt), std::move(title), Icon::None, Buttons::Ok, Answer::Ok, true};
 }
 
 /// A message with the OK button and the information icon.
 Message information(std::string title, std::string prompt) {
-    return {std::move(prompt), std::move(title), Icon::Information, Buttons::Ok, Answer::Ok};
+    return {std::move(prompt), std::move(title), Icon::Information, Buttons::Ok, Answer::Ok,
+            true};
 }
 
 }  // namespace

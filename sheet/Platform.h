@@ -18,6 +18,9 @@ struct Message {
     Icon icon = Icon::None;
     Buttons buttons = Buttons::Ok;
     Answer defaultButton = Answer::Ok;  ///< for Yes/No/Cancel boxes
+    /// A page of the reference card: lines laid out with blanks, to be shown
+    /// in a fixed-pitch font and unwrapped.
+    bool referenceCard = false;
 
     bool operator==(const Message&) const = default;
 };

@@ -1,6 +1,7 @@
 #include "ui/qt/MainWindow.h"
 
 #include <QCloseEvent>
+#include <QEvent>
 #include <QGuiApplication>
 #include <QKeyEvent>
 #include <QMenuBar>
@@ -36,8 +37,12 @@ MainWindow::MainWindow(Sheet& sheet, QWidget* parent)
     input_->connectWidgets();
     sheet_.setObserver(&view_);
 
-    // The layout is fixed: the window keeps the size its contents ask for.
-    setFixedSize(sizeHint());
+    fitToTexts(widgets_);
+    // The usual size at the default font, larger where a larger font needs
+    // it. The user may enlarge the window, but not shrink it below what its
+    // content needs.
+    const QSize usual = kClientArea + QSize(0, menuBar()->sizeHint().height());
+    resize(sizeHint().expandedTo(usual));
 }
 
 MainWindow::~MainWindow() {
@@ -45,12 +50,22 @@ MainWindow::~MainWindow() {
 }
 
 void MainWindow::placeOnScreen() {
+    int left = sheet_.windowLeft();
     int top = 0;
     if (const QScreen* screen = QGuiApplication::primaryScreen()) {
+        // The sheet centres the window on the screen; the window's left edge
+        // stays on it even where the screen is narrower than the window.
         const QRect area = screen->availableGeometry();
+        const int rightmost = std::max(area.left(), area.right() + 1 - frameGeometry().width());
+        left = std::clamp(left, area.left(), rightmost);
         top = area.top() + std::max(0, (area.height() - frameGeometry().height()) / 2);
     }
-    move(sheet_.windowLeft(), top);
+    move(left, top);
+}
+
+void MainWindow::changeEvent(QEvent* event) {
+    if (event->type() == QEvent::PaletteChange) paintFixedColours(widgets_);
+    QMainWindow::changeEvent(event);
 }
 
 // The close box, the window manager and the Exit command all end here; the

@@ -22,11 +22,12 @@ public:
 
     const SheetWidgets& widgets() const { return widgets_; }
 
-    /// Puts the window's left edge where the sheet's start-up placed it and
-    /// centres it vertically on the screen.
+    /// Puts the window's left edge where the sheet's start-up placed it,
+    /// kept on the screen, and centres it vertically on the screen.
     void placeOnScreen();
 
 protected:
+    void changeEvent(QEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
 

@@ -5,6 +5,8 @@
 #include <QMessageBox>
 #include <QScreen>
 
+#include "ui/qt/ReferenceCard.h"
+
 namespace tarnwick {
 
 namespace {
@@ -47,6 +49,12 @@ QString promptLines(const std::string& prompt) {
 }  // namespace
 
 Answer QtPlatform::showMessage(const Message& message) {
+    if (message.referenceCard) {
+        // Closing the card any way is its OK.
+        ReferenceCard card(message, window_);
+        card.exec();
+        return Answer::Ok;
+    }
     QMessageBox box(boxIcon(message.icon), QString::fromStdString(message.title),
                     promptLines(message.prompt), QMessageBox::NoButton, window_);
     box.setTextFormat(Qt::PlainText);

@@ -2,10 +2,12 @@
 
 #include <QApplication>
 #include <QPalette>
+#include <QVariant>
 #include <QStringList>
 #include <algorithm>
 
 #include "ui/qt/Accessibility.h"
+#include "ui/qt/Palette.h"
 
 namespace tarnwick {
 
@@ -23,6 +25,9 @@ private:
     bool& flag_;
     bool before_;
 };
+
+// The sheet colour a field's palette was last set for.
+constexpr const char* kColourProperty = "tarnwickColour";
 
 // Tooltip lines break at blanks after this many characters.
 constexpr qsizetype kTooltipLine = 60;
@@ -61,17 +66,7 @@ SheetView::SheetView(const Sheet& sheet, const SheetWidgets& widgets)
     : sheet_(sheet), widgets_(widgets) {}
 
 QColor SheetView::background(Colour colour) {
-    switch (colour) {
-        case Colour::White:
-            return QColor(0xFF, 0xFF, 0xFF);
-        case Colour::Yellow:
-            return QColor(0xFF, 0xFF, 0x00);
-        case Colour::Red:
-            return QColor(0xFF, 0x00, 0x00);
-        case Colour::Standard:
-            break;
-    }
-    return QApplication::palette("QLineEdit").color(QPalette::Base);
+    return fieldBackground(colour);
 }
 
 void SheetView::mirrorAll() {
@@ -126,11 +121,12 @@ void SheetView::mirror(F f) {
     w->setFocusPolicy(field.tabStop ? Qt::StrongFocus : Qt::ClickFocus);
     w->setVisible(field.visible);
 
-    const QColor base = background(field.colour);
-    if (w->palette().color(QPalette::Base) != base) {
-        QPalette palette = w->palette();
-        palette.setColor(QPalette::Base, base);
-        w->setPalette(palette);
+    // A fixed background comes with its own text colours; the standard one
+    // leaves the field to the desktop's palette.
+    const QVariant colour = QVariant::fromValue(static_cast<int>(field.colour));
+    if (w->property(kColourProperty) != colour) {
+        w->setPalette(fieldPalette(field.colour));
+        w->setProperty(kColourProperty, colour);
     }
 
     // Only a selected stretch is copied: a bare caret stays where the user

@@ -1,23 +1,54 @@
 #include "ui/qt/WindowLayout.h"
 
 #include <QFont>
+#include <QFontMetrics>
 #include <QFrame>
 #include <QGridLayout>
 #include <QHBoxLayout>
 #include <QPalette>
+#include <QRegularExpression>
 #include <QVBoxLayout>
+#include <algorithm>
 #include <string>
+
+#include "ui/qt/Palette.h"
 
 namespace tarnwick {
 
 namespace {
 
-constexpr int kEntryWidth = 80;     // entries and results, eight characters
-constexpr int kMeasuredWidth = 90;  // measured clearances and differences, ten
-constexpr int kUnitWidth = 34;
-constexpr int kMaxRunbyCaptionWidth = 190;
-constexpr QSize kLargeButton{150, 40};
-const QColor kLightGreen{0x80, 0xFF, 0x80};
+// The texts a box is sized for at the least. A box whose text is longer
+// widens to show it whole, and the window with it.
+const QString kEntrySample = QStringLiteral("-99999.99");
+const QString kMeasuredSample = QStringLiteral("-9999999.99");
+const QString kMaxRunbySample = QStringLiteral("-99999.99");
+
+/// A line edit as wide as its text or its sample, whichever is longer, so
+/// that whatever the program writes into it is seen whole.
+class FittingEdit : public QLineEdit {
+public:
+    FittingEdit(QString sample, QWidget* parent) : QLineEdit(parent), sample_(std::move(sample)) {
+        setSizePolicy(QSizePolicy::Fixed, QSizePolicy::Fixed);
+        connect(this, &QLineEdit::textChanged, this, [this] { updateGeometry(); });
+    }
+
+    QSize sizeHint() const override {
+        // The frame and margins around the text: what the line edit's own
+        // hint adds to its seventeen x-widths of text.
+        const QSize hint = QLineEdit::sizeHint();
+        const QFontMetrics fm(font());
+        const int chrome = hint.width() - 17 * fm.horizontalAdvance(QLatin1Char('x'));
+        const int text =
+            std::max(fm.horizontalAdvance(sample_), fm.horizontalAdvance(this->text()));
+        // The caret after the last character needs room of its own.
+        return {chrome + text + 2 * kCaretRoom, hint.height()};
+    }
+    QSize minimumSizeHint() const override { return sizeHint(); }
+
+private:
+    static constexpr int kCaretRoom = 2;
+    QString sample_;
+};
 
 // Columns of the data block.
 enum Column {
@@ -38,10 +69,9 @@ class Builder {
 public:
     Builder(QWidget& client, SheetWidgets& widgets) : client_(client), w_(widgets) {}
 
-    QLineEdit* field(F f, int width) {
-        auto* edit = new QLineEdit(&client_);
+    QLineEdit* field(F f, const QString& sample) {
+        auto* edit = new FittingEdit(sample, &client_);
         edit->setObjectName(qtText(std::string(name(f))));
-        edit->setFixedWidth(width);
         w_.fields[idx(f)] = edit;
         return edit;
     }
@@ -56,7 +86,13 @@ public:
 
     QLabel* unit(L l) {
         QLabel* u = label(l);
-        u->setMinimumWidth(kUnitWidth);
+        // The column keeps its width whichever unit it shows.
+        const QFontMetrics fm(u->font());
+        int width = 0;
+        for (const char* text : {"IN", "MM", "FPM", "MPS"}) {
+            width = std::max(width, fm.horizontalAdvance(QLatin1String(text)));
+        }
+        u->setMinimumWidth(width);
         return u;
     }
 
@@ -79,15 +115,17 @@ public:
 
     QPushButton* smallButton(B b) {
         QPushButton* small = button(b);
-        QPalette palette = small->palette();
-        palette.setColor(QPalette::Button, kLightGreen);
-        small->setPalette(palette);
+        small->setPalette(buttonPalette(lightGreen()));
         return small;
     }
 
     QPushButton* largeButton(B b) {
         QPushButton* large = button(b);
-        large->setFixedSize(kLargeButton);
+        // Large at any font: some twenty x-widths by two and a half lines,
+        // and never smaller than the caption needs.
+        const QFontMetrics fm(large->font());
+        large->setMinimumSize(21 * fm.horizontalAdvance(QLatin1Char('x')), fm.height() * 5 / 2);
+        large->setSizePolicy(QSizePolicy::Minimum, QSizePolicy::Fixed);
         return large;
     }
 
@@ -113,9 +151,7 @@ public:
         };
         int row = 1;
         for (const auto& r : rows) {
-            QLabel* question = label(r.question);
-            question->setWordWrap(true);
-            grid->addWidget(question, row, 0);
+            grid->addWidget(label(r.question), row, 0);
             grid->addWidget(option(r.first), row, 1);
             grid->addWidget(option(r.second), row, 2);
             ++row;
@@ -141,17 +177,14 @@ public:
     QVBoxLayout* maxRunbyBox() {
         auto* box = new QVBoxLayout;
         QLabel* caption = label(L::Label40);
-        // The caption's run of blanks breaks it into two lines.
+        // The caption's run of blanks breaks it into two lines; see
+        // fitToTexts.
         caption->setWordWrap(true);
-        caption->setMaximumWidth(kMaxRunbyCaptionWidth);
-        QPalette red = caption->palette();
-        red.setColor(QPalette::WindowText, QColor(0xFF, 0x00, 0x00));
-        caption->setPalette(red);
         box->addWidget(caption);
         auto* boxes = new QHBoxLayout;
         for (auto [f, u] : {std::pair{F::txtImpMaxRunby, labelDim(4)},
                             std::pair{F::txtMetMaxRunby, labelDim(9)}}) {
-            QLineEdit* edit = field(f, kMeasuredWidth);
+            QLineEdit* edit = field(f, kMaxRunbySample);
             QFont large = edit->font();
             if (large.pointSizeF() > 0) {
                 large.setPointSizeF(large.pointSizeF() * 1.4);
@@ -174,18 +207,18 @@ public:
     void quantityRow(QGridLayout& grid, int row, L caption, F imperial, L imperialUnit, F metric,
                      L metricUnit) {
         grid.addWidget(label(caption), row, kCaption);
-        grid.addWidget(field(imperial, kEntryWidth), row, kImperial);
+        grid.addWidget(field(imperial, kEntrySample), row, kImperial);
         grid.addWidget(unit(imperialUnit), row, kImperialUnit);
-        grid.addWidget(field(metric, kEntryWidth), row, kMetric);
+        grid.addWidget(field(metric, kEntrySample), row, kMetric);
         grid.addWidget(unit(metricUnit), row, kMetricUnit);
     }
 
     /// The measured and difference fields of a clearance row.
     void clearanceColumns(QGridLayout& grid, int row, F measured, L measuredUnit, F difference,
                           L differenceUnit) {
-        grid.addWidget(field(measured, kMeasuredWidth), row, kMeasured);
+        grid.addWidget(field(measured, kMeasuredSample), row, kMeasured);
         grid.addWidget(unit(measuredUnit), row, kMeasuredUnit);
-        grid.addWidget(field(difference, kMeasuredWidth), row, kDifference);
+        grid.addWidget(field(difference, kMeasuredSample), row, kDifference);
         grid.addWidget(unit(differenceUnit), row, kDifferenceUnit);
     }
 
@@ -214,7 +247,14 @@ public:
 
         // The identification and Max Runby stand above the measured column.
         grid->addWidget(label(L::Label16), 3, kMeasured, 1, 4);
-        grid->addWidget(field(F::txtID, 2 * kMeasuredWidth + kUnitWidth + 12), 4, kMeasured, 1, 4);
+        // The identification takes the whole width above the measured and
+        // difference columns, room for its 35 characters of ordinary text.
+        auto* id = new QLineEdit(&client_);
+        id->setObjectName(qtText(std::string(name(F::txtID))));
+        w_.fields[idx(F::txtID)] = id;
+        id->setMinimumWidth(35 * QFontMetrics(id->font()).averageCharWidth());
+        id->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Fixed);
+        grid->addWidget(id, 4, kMeasured, 1, 4);
         grid->addWidget(button(B::cmdMaxRunby), 5, kMeasured, 1, 2);
         grid->addWidget(smallButton(B::cmdClearMea), 7, kMeasured);
 
@@ -250,8 +290,7 @@ public:
         // come and go.
         const int rowHeight = w_[F::txtImpSpeed]->sizeHint().height();
         for (int r = 1; r < row; ++r) grid->setRowMinimumHeight(r, rowHeight);
-        grid->setColumnStretch(kGap, 1);
-        grid->setRowStretch(row, 1);
+        grid->setColumnMinimumWidth(kGap, 16);
         return grid;
     }
 
@@ -264,18 +303,48 @@ private:
 
 void buildWindowLayout(QWidget& client, SheetWidgets& widgets) {
     Builder build(client, widgets);
-    client.setFixedSize(kClientArea);
 
     auto* top = new QHBoxLayout;
     top->addWidget(build.questionFrame(), 1);
     top->addSpacing(16);
     top->addLayout(build.largeButtons());
 
+    auto* content = new QVBoxLayout;
+    content->addLayout(top);
+    content->addSpacing(12);
+    content->addLayout(build.dataBlock());
+
+    // A larger window leaves room to the right and below: the content stays
+    // together in the upper left.
+    auto* across = new QHBoxLayout;
+    across->addLayout(content);
+    across->addStretch(1);
     auto* page = new QVBoxLayout(&client);
     page->setContentsMargins(12, 8, 12, 8);
-    page->addLayout(top);
-    page->addSpacing(12);
-    page->addLayout(build.dataBlock(), 1);
+    page->addLayout(across);
+    page->addStretch(1);
+    paintFixedColours(widgets);
+}
+
+void fitToTexts(const SheetWidgets& w) {
+    // The maximum runby caption breaks at its run of blanks: no wider than
+    // its first part.
+    QLabel* caption = w[L::Label40];
+    const QString first =
+        caption->text().split(QRegularExpression(QStringLiteral("\\s{2,}"))).constFirst();
+    const int width = QFontMetrics(caption->font()).horizontalAdvance(first) + 2;
+    caption->setMaximumWidth(width);
+    caption->setMinimumSize(width, caption->heightForWidth(width));
+}
+
+void paintFixedColours(const SheetWidgets& w) {
+    // The maximum runby caption is red, in a shade that reads on the
+    // window's background, light or dark.
+    QLabel* caption = w[L::Label40];
+    const QColor window = caption->parentWidget()->palette().color(QPalette::Window);
+    QPalette red;
+    red.setColor(QPalette::WindowText, readableOn(QColor(0xFF, 0x00, 0x00), window));
+    caption->setPalette(red);
 }
 
 void setKeyboardOrder(const SheetWidgets& w) {

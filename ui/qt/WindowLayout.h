@@ -11,12 +11,20 @@
 
 namespace tarnwick {
 
-/// The client area of the window, menu bar not counted.
+/// The client area of the window at the default font, menu bar not
+/// counted; larger fonts take more.
 inline constexpr QSize kClientArea{887, 697};
 
 /// Creates a widget for every field, label, option and button of the sheet
 /// inside `client` and lays them out. Texts and looks are left to the view.
 void buildWindowLayout(QWidget& client, SheetWidgets& widgets);
+
+/// Sizes that follow from the captions, once the view has set them.
+void fitToTexts(const SheetWidgets& widgets);
+
+/// The colours that depend on the desktop's palette; again whenever it
+/// changes.
+void paintFixedColours(const SheetWidgets& widgets);
 
 /// The keyboard order of the fields, buttons and options.
 void setKeyboardOrder(const SheetWidgets& widgets);

@@ -1,0 +1,253 @@
+// The window's layout at whatever font it runs with (its own test run uses
+// fonts at 150 %): every caption, unit and value is seen whole, nothing
+// overlaps, the window grows but does not shrink below its content, and its
+// left edge stays on the screen.
+#include <QApplication>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QScreen>
+#include <QTest>
+#include <cstdlib>
+#include <memory>
+#include <vector>
+
+#include "DialogWatchdog.h"
+#include "GuiTests.h"
+#include "ui/HeadlessPlatform.h"
+#include "ui/Program.h"
+#include "ui/qt/MainWindow.h"
+#include "ui/qt/WindowLayout.h"
+
+namespace tarnwick {
+
+namespace {
+
+/// Whether a line edit shows its whole text without scrolling: the caret
+/// at the end stands as far from the caret at the start as the text is wide.
+bool showsWhole(QLineEdit& edit) {
+    const int keep = edit.cursorPosition();
+    edit.setCursorPosition(0);
+    const QRect start = edit.inputMethodQuery(Qt::ImCursorRectangle).toRect();
+    edit.setCursorPosition(static_cast<int>(edit.text().size()));
+    const QRect end = edit.inputMethodQuery(Qt::ImCursorRectangle).toRect();
+    edit.setCursorPosition(keep);
+    const int width = edit.fontMetrics().horizontalAdvance(edit.text());
+    return end.left() - start.left() >= width && end.right() < edit.width();
+}
+
+}  // namespace
+
+class LayoutTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void init();
+    void cleanup();
+
+    void everyTextFitsItsWidgetAndNothingOverlaps();
+    void theLongestResultsOfLargeEntriesAreSeenWhole_data();
+    void theLongestResultsOfLargeEntriesAreSeenWhole();
+    void theWindowGrowsButNotBelowItsContent();
+    void theDefaultFontGivesTheUsualClientArea();
+    void theLeftEdgeStaysOnTheScreen_data();
+    void theLeftEdgeStaysOnTheScreen();
+
+private:
+    Sheet& sheet() { return program_->sheet(); }
+    const SheetWidgets& w() { return window_->widgets(); }
+    void start(int screenWidth = 1920);
+    /// Every visible label, field, option and button shows its text whole
+    /// and none overlaps another.
+    void verifyFits();
+
+    DialogWatchdog watchdog_;
+    std::unique_ptr<HeadlessPlatform> platform_;
+    std::unique_ptr<Program> program_;
+    std::unique_ptr<MainWindow> window_;
+};
+
+void LayoutTest::init() {
+    watchdog_.reset();
+    start();
+}
+
+void LayoutTest::start(int screenWidth) {
+    window_.reset();
+    program_.reset();
+    platform_ = std::make_unique<HeadlessPlatform>();
+    platform_->setScreenWidth(screenWidth);
+    program_ = std::make_unique<Program>(*platform_);
+    window_ = std::make_unique<MainWindow>(program_->sheet());
+    program_->start();
+    window_->placeOnScreen();
+    window_->show();
+    QVERIFY(QTest::qWaitForWindowExposed(window_.get()));
+}
+
+void LayoutTest::cleanup() {
+    window_.reset();
+    program_.reset();
+    platform_.reset();
+    QVERIFY(watchdog_.strays().isEmpty());
+}
+
+void LayoutTest::verifyFits() {
+    // A longer text widens its box, and the window with it.
+    QTRY_VERIFY(window_->width() >= window_->minimumSizeHint().width() &&
+                window_->height() >= window_->minimumSizeHint().height());
+    QTest::qWait(100);
+    QWidget* client = window_->centralWidget();
+    QList<QWidget*> leaves;
+    for (QLabel* label : w().labels) {
+        if (!label->isVisible()) continue;
+        leaves << label;
+        const QString what = label->objectName() + QStringLiteral(" \"") + label->text() + '"';
+        if (label->wordWrap()) {
+            QVERIFY2(label->heightForWidth(label->width()) <= label->height(), qPrintable(what));
+        } else {
+            const QFontMetrics fm = label->fontMetrics();
+            QVERIFY2(label->contentsRect().width() >= fm.horizontalAdvance(label->text()),
+                     qPrintable(what));
+            QVERIFY2(label->contentsRect().height() >= fm.height(), qPrintable(what));
+        }
+    }
+    for (QLineEdit* edit : w().fields) {
+        if (!edit->isVisible()) continue;
+        leaves << edit;
+        QVERIFY2(showsWhole(*edit),
+                 qPrintable(edit->objectName() + QStringLiteral(" \"") + edit->text() + '"'));
+        QVERIFY2(edit->height() >= edit->sizeHint().height(), qPrintable(edit->objectName()));
+    }
+    QList<QAbstractButton*> buttons;
+    for (QAbstractButton* b : w().options) buttons << b;
+    for (QAbstractButton* b : w().buttons) buttons << b;
+    for (QAbstractButton* b : buttons) {
+        leaves << b;
+        const QSize need = b->sizeHint();
+        QVERIFY2(b->width() >= need.width() && b->height() >= need.height(),
+                 qPrintable(b->objectName()));
+    }
+    for (int i = 0; i < leaves.size(); ++i) {
+        const QRect a(leaves[i]->mapTo(client, QPoint(0, 0)), leaves[i]->size());
+        QVERIFY2(client->rect().contains(a), qPrintable(leaves[i]->objectName()));
+        for (int j = i + 1; j < leaves.size(); ++j) {
+            const QRect b(leaves[j]->mapTo(client, QPoint(0, 0)), leaves[j]->size());
+            QVERIFY2(!a.intersects(b), qPrintable(leaves[i]->objectName() + QStringLiteral(" / ") +
+                                                  leaves[j]->objectName()));
+        }
+    }
+}
+
+void LayoutTest::everyTextFitsItsWidgetAndNothingOverlaps() {
+    verifyFits();
+    // The longer captions of a compressed buffer, the governor row of spring
+    // buffers, a full identification and the metric units.
+    sheet().select(O::optCompYes);
+    verifyFits();
+    sheet().select(O::optSpring);
+    sheet().setText(F::txtID, "Car 12, north bank, 1200 Main Stree");
+    verifyFits();
+    sheet().press(B::cmdMetric);
+    verifyFits();
+}
+
+void LayoutTest::theLongestResultsOfLargeEntriesAreSeenWhole_data() {
+    QTest::addColumn<bool>("metric");
+    QTest::addColumn<bool>("compressed");
+    QTest::addColumn<QString>("entry");
+    QTest::addColumn<QString>("measured");
+    QTest::newRow("imperial") << false << false << "99999999"
+                              << "9999999999";
+    QTest::newRow("imperial, decimals") << false << false << "99999.99"
+                                        << "-999999.99";
+    QTest::newRow("imperial, compressed") << false << true << "-9999999"
+                                          << "-999999999";
+    QTest::newRow("metric") << true << false << "99999999"
+                            << "9999999999";
+    QTest::newRow("metric, compressed") << true << true << "-9999999"
+                                        << "-999999999";
+}
+
+void LayoutTest::theLongestResultsOfLargeEntriesAreSeenWhole() {
+    QFETCH(bool, metric);
+    QFETCH(bool, compressed);
+    QFETCH(QString, entry);
+    QFETCH(QString, measured);
+    if (metric) sheet().press(B::cmdMetric);
+    // A tie-down device lets any speed through.
+    sheet().select(O::optTieDownYes);
+    if (compressed) sheet().select(O::optCompYes);
+    const std::string e = entry.toStdString();
+    const std::vector<F> entries =
+        metric ? std::vector<F>{F::txtMetSpeed, F::txtMetRunby, F::txtMetRunbyCar, F::txtMetStroke}
+               : std::vector<F>{F::txtImpSpeed, F::txtImpRunby, F::txtImpRunbyCar, F::txtImpStroke};
+    for (F f : entries) {
+        const bool runby = f == F::txtImpRunby || f == F::txtMetRunby || f == F::txtImpRunbyCar ||
+                           f == F::txtMetRunbyCar;
+        sheet().setText(f, runby ? e : "99999999");
+    }
+    for (F f : {F::txtCrossMea, F::txtRefugeMea, F::txtShoesMea, F::txtObstructMea, F::txtCwtMea}) {
+        sheet().setText(f, measured.toStdString());
+    }
+    sheet().press(B::cmdCalculate);
+    sheet().press(B::cmdMaxRunby);
+    QVERIFY(!sheet().text(metric ? F::txtImpMaxJump : F::txtMetMaxJump).empty());
+    verifyFits();
+}
+
+void LayoutTest::theWindowGrowsButNotBelowItsContent() {
+    QWidget* client = window_->centralWidget();
+    const QSize usual = window_->size();
+    const QPoint speed = w()[F::txtImpSpeed]->mapTo(client, QPoint(0, 0));
+    const QPoint calculate = w()[B::cmdCalculate]->mapTo(client, QPoint(0, 0));
+
+    window_->resize(usual + QSize(300, 200));
+    QTRY_COMPARE(window_->size(), usual + QSize(300, 200));
+    verifyFits();
+    // The content stays together where it was.
+    QCOMPARE(w()[F::txtImpSpeed]->mapTo(client, QPoint(0, 0)), speed);
+    QCOMPARE(w()[B::cmdCalculate]->mapTo(client, QPoint(0, 0)), calculate);
+
+    window_->resize(200, 150);
+    QApplication::processEvents();
+    QVERIFY(window_->width() > 200 && window_->height() > 150);
+    verifyFits();
+}
+
+void LayoutTest::theDefaultFontGivesTheUsualClientArea() {
+    if (window_->logicalDpiY() != 96) QSKIP("the usual size holds at the default font only");
+    const QSize client = window_->centralWidget()->size();
+    QVERIFY2(std::abs(client.width() - kClientArea.width()) <= kClientArea.width() / 20 &&
+                 std::abs(client.height() - kClientArea.height()) <= kClientArea.height() / 20,
+             qPrintable(QStringLiteral("%1 x %2").arg(client.width()).arg(client.height())));
+}
+
+void LayoutTest::theLeftEdgeStaysOnTheScreen_data() {
+    QTest::addColumn<int>("screenWidth");
+    // The sheet centres the window on a screen of this width.
+    QTest::newRow("narrower than the window") << 400;
+    QTest::newRow("as the window's screen") << 0;
+    QTest::newRow("far wider") << 8000;
+}
+
+void LayoutTest::theLeftEdgeStaysOnTheScreen() {
+    QFETCH(int, screenWidth);
+    const QRect area = QGuiApplication::primaryScreen()->availableGeometry();
+    start(screenWidth > 0 ? screenWidth : area.width());
+    const int left = window_->frameGeometry().left();
+    QVERIFY2(left >= area.left(), qPrintable(QString::number(left)));
+    if (window_->frameGeometry().width() <= area.width()) {
+        QVERIFY(window_->frameGeometry().right() <= area.right());
+    } else {
+        QCOMPARE(left, area.left());
+    }
+}
+
+TARNWICK_GUI_TEST(LayoutTest);
+
+}  // namespace tarnwick
+
+#include "LayoutTest.moc"

@@ -1,0 +1,124 @@
+#include "ui/qt/ReferenceCard.h"
+
+#include <QApplication>
+#include <QDialogButtonBox>
+#include <QFontDatabase>
+#include <QFontInfo>
+#include <QFontMetrics>
+#include <QGuiApplication>
+#include <QHBoxLayout>
+#include <QPushButton>
+#include <QScreen>
+#include <QScrollArea>
+#include <QStyle>
+#include <QVBoxLayout>
+#include <algorithm>
+
+namespace tarnwick {
+
+namespace {
+
+// The longest formula of the card has 123 characters; only running text
+// goes beyond and is broken into lines of this many at most.
+constexpr qsizetype kColumns = 124;
+
+// Room a window manager takes beside a title for its icon and buttons.
+constexpr int kTitleRoom = 160;
+
+/// A long line broken at blanks into lines of at most kColumns characters.
+void breakInto(QStringList& lines, const QString& line) {
+    if (line.size() <= kColumns) {
+        lines << line;
+        return;
+    }
+    QString current;
+    for (const QString& word : line.split(QLatin1Char(' '))) {
+        if (!current.isEmpty() && current.size() + 1 + word.size() > kColumns) {
+            lines << current;
+            current = word;
+        } else {
+            current = current.isEmpty() ? word : current + QLatin1Char(' ') + word;
+        }
+    }
+    lines << current;
+}
+
+}  // namespace
+
+QStringList cardLines(const std::string& prompt) {
+    QStringList lines;
+    for (const QString& line : QString::fromStdString(prompt).split(QStringLiteral("\r\n"))) {
+        breakInto(lines, line);
+    }
+    return lines;
+}
+
+QFont cardFont() {
+    QFont font = QFontDatabase::systemFont(QFontDatabase::FixedFont);
+    if (!QFontInfo(font).fixedPitch()) {
+        // A desktop without a theme names no fixed font of its own.
+        font.setFamilies({QStringLiteral("monospace"), QStringLiteral("DejaVu Sans Mono"),
+                          QStringLiteral("Liberation Mono")});
+        font.setStyleHint(QFont::TypeWriter);
+    }
+    font.setFixedPitch(true);
+    const QFont desktop = QApplication::font();
+    if (desktop.pointSizeF() > 0) {
+        font.setPointSizeF(desktop.pointSizeF());
+    } else if (desktop.pixelSize() > 0) {
+        font.setPixelSize(desktop.pixelSize());
+    }
+    return font;
+}
+
+ReferenceCard::ReferenceCard(const Message& message, QWidget* parent) : QDialog(parent) {
+    setModal(true);
+    setWindowTitle(QString::fromStdString(message.title));
+
+    text_ = new QLabel(cardLines(message.prompt).join(QLatin1Char('\n')));
+    text_->setObjectName(QStringLiteral("cardText"));
+    text_->setTextFormat(Qt::PlainText);
+    text_->setWordWrap(false);
+    text_->setFont(cardFont());
+    text_->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    text_->resize(text_->sizeHint());
+
+    // Fonts too large for the screen scroll rather than break a line.
+    auto* scroll = new QScrollArea;
+    scroll->setFrameShape(QFrame::NoFrame);
+    scroll->setWidget(text_);
+    const QScreen* screen = parent ? parent->screen() : QGuiApplication::primaryScreen();
+    QSize room = text_->size();
+    if (screen) room = room.boundedTo(screen->availableGeometry().size() - QSize(120, 160));
+    scroll->setMinimumSize(room);
+
+    auto* body = new QHBoxLayout;
+    if (message.icon == Icon::Information) {
+        auto* icon = new QLabel;
+        icon->setObjectName(QStringLiteral("cardIcon"));
+        const int size = style()->pixelMetric(QStyle::PM_MessageBoxIconSize, nullptr, this);
+        icon->setPixmap(style()
+                            ->standardIcon(QStyle::SP_MessageBoxInformation, nullptr, this)
+                            .pixmap(size, size));
+        body->addWidget(icon, 0, Qt::AlignTop);
+        body->addSpacing(12);
+    }
+    body->addWidget(scroll, 1);
+
+    auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok);
+    connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
+    buttons->button(QDialogButtonBox::Ok)->setDefault(true);
+
+    auto* page = new QVBoxLayout(this);
+    page->addLayout(body);
+    page->addWidget(buttons);
+
+    // The whole title stays readable in the window's title bar.
+    QFont titleFont = QApplication::font();
+    titleFont.setBold(true);
+    setMinimumWidth(
+        std::max(page->totalMinimumSize().width(),
+                 QFontMetrics(titleFont).horizontalAdvance(windowTitle()) + kTitleRoom));
+}
+
+}  // namespace tarnwick

@@ -1,0 +1,35 @@
+// A page of the reference card: the formulas and tables of the Formulas &
+// Info menu in a fixed-pitch font, so that their columns of blanks line up,
+// and in a box as wide as their longest line, so that no formula is broken.
+#pragma once
+
+#include <QDialog>
+#include <QFont>
+#include <QLabel>
+#include <QStringList>
+#include <string>
+
+#include "sheet/Platform.h"
+
+namespace tarnwick {
+
+class ReferenceCard : public QDialog {
+public:
+    /// A modal box with the message's title, text and icon and an OK button.
+    ReferenceCard(const Message& message, QWidget* parent);
+
+    /// The label that shows the text.
+    QLabel* textLabel() const { return text_; }
+
+private:
+    QLabel* text_ = nullptr;
+};
+
+/// The lines of a card as shown: the message's lines, a paragraph longer
+/// than a formula line broken between words.
+QStringList cardLines(const std::string& prompt);
+
+/// The fixed-pitch font of the card, as large as the desktop's font.
+QFont cardFont();
+
+}  // namespace tarnwick
