@@ -5,6 +5,8 @@
 # make package   the Debian package from the Release build: build-release/tarnwick_*.deb
 # make bench     the timings and the cold start against an empty window, checked against
 #                the speed goals (BENCH_BUILD, default build/)
+# make fuzz      the libFuzzer targets (clang, build-fuzz/), each FUZZ_SECONDS from fuzz/corpus/
+# make valgrind  every scenario file through the scenario runner under valgrind memcheck
 
 # Build and test tools, the libraries, the report's font (Liberation Mono, metric-
 # compatible with Courier New), the tools the tests call, and what the package needs.
@@ -12,7 +14,11 @@ PACKAGES := g++ cmake make libgtest-dev libgmock-dev libbenchmark-dev qt6-base-d
 PACKAGES += fonts-liberation poppler-utils
 PACKAGES += desktop-file-utils appstream
 PACKAGES += dpkg-dev file
+PACKAGES += clang libclang-rt-14-dev valgrind
 JOBS ?= 2
+FUZZ_SECONDS ?= 60
+FUZZ_BUILD ?= build-fuzz
+SCENARIO_RUNNER ?= build/tarnwick-scenario
 
 .PHONY: deps build test sanitize release package run format clean
 
@@ -64,6 +70,26 @@ run:
 	@$(MAKE) --no-print-directory build
 	./build/tarnwick
 
+# The fuzz targets run from the corpus kept in the tree; what they find on the
+# way goes to build-fuzz/corpus/, a finding to build-fuzz/ and fails the target.
+.PHONY: fuzz valgrind
+fuzz: deps
+	cmake -S . -B $(FUZZ_BUILD) -DCMAKE_CXX_COMPILER=clang++ -DCMAKE_BUILD_TYPE=RelWithDebInfo \
+	    -DTARNWICK_FUZZ=ON >/dev/null
+	cmake --build $(FUZZ_BUILD) -j $(JOBS) --target fuzz_numbers fuzz_session
+	for t in numbers session; do \
+	    mkdir -p $(FUZZ_BUILD)/corpus/$$t && \
+	    $(FUZZ_BUILD)/fuzz/fuzz_$$t -max_total_time=$(FUZZ_SECONDS) -print_final_stats=1 \
+	        -artifact_prefix=$(FUZZ_BUILD)/$$t- $(FUZZ_BUILD)/corpus/$$t fuzz/corpus/$$t || exit 1; \
+	done
+
+valgrind: build
+	for f in tests/scenarios/*.scenario; do \
+	    valgrind -q --error-exitcode=1 --leak-check=full \
+	        --errors-for-leak-kinds=definite,indirect,possible \
+	        $(SCENARIO_RUNNER) $$f || exit 1; \
+	done
+
 # Both parts run, then the target fails if either missed a goal.
 .PHONY: bench
 BENCH_BUILD ?= build
@@ -80,4 +106,4 @@ format:
 	clang-format -i $$(git ls-files '*.cpp' '*.h')
 
 clean:
-	rm -rf build build-sanitize build-release
+	rm -rf build build-sanitize build-release build-fuzz
