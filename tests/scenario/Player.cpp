@@ -64,7 +64,7 @@ Problem enter(Session& session, const Command& command, bool oneChange) {
             sheet.setText(f, now + c);
         }
     }
-    sheet.setSelection(f, static_cast<int>(sheet.text(f).size()), 0);
+    sheet.setSelection(f, sheet.length(f), 0);
     return std::nullopt;
 }
 
