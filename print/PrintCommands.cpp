@@ -4,6 +4,7 @@
 #include <vector>
 
 #include "print/DataReport.h"
+#include "sheet/Platform.h"
 
 namespace tarnwick {
 
@@ -22,6 +23,13 @@ void printLines(Printer& printer, const std::vector<ReportLine>& lines) {
     }
 }
 
+/// "E-7 data report"; the printout alone without an identification.
+std::string documentName(const std::string& id, const char* printout) {
+    const std::size_t first = id.find_first_not_of(' ');
+    if (first == std::string::npos) return printout;
+    return id.substr(first, id.find_last_not_of(' ') - first + 1) + " " + printout;
+}
+
 }  // namespace
 
 PrintCommands::PrintCommands(Sheet& sheet, PrintPlatform& platform)
@@ -31,14 +39,28 @@ bool PrintCommands::prepare(const char* idPrompt, bool printingData) {
     if (sheet_.text(F::txtID).empty()) {
         sheet_.setText(F::txtID, sheet_.platform().promptText(idPrompt, "Elevator ID"));
     }
+    platform_.printer().setDocumentName(
+        documentName(sheet_.text(F::txtID), printingData ? dataReportName : formName));
     flags_.PrintingData = printingData;
     const bool hidden = printingData ? flags_.HideDataReminder : flags_.HideFormReminder;
     if (!hidden) showOrientationReminder(platform_, flags_);
     return platform_.showPrintDialog();
 }
 
-// A cancelled print dialog or a printer error ends either command at once and
-// silently; what was printed or set until then stays as it is.
+// A printer error is the one failure the user hears of: a printout that
+// silently does not come out would pass for printed.
+void PrintCommands::reportFailure(const char* printout, const PrintFailure& failure) {
+    Message message;
+    message.prompt =
+        std::string("The ") + printout + " could not be printed: " + failure.what() + ".";
+    message.title = "Print";
+    message.icon = Icon::Critical;
+    sheet_.platform().showMessage(message);
+}
+
+// A cancelled print dialog ends either command at once and silently; a
+// printer error ends it with a message. What was set until then stays as it
+// is.
 void PrintCommands::mnuPrintData_Click() {
     try {
         if (!prepare("35 characters may be used to identify this elevator.", true)) return;
@@ -56,7 +78,8 @@ void PrintCommands::mnuPrintData_Click() {
         printer.setFontSize(savedSize);
         printer.setOrientation(savedOrientation);
         printer.setBold(false);
-    } catch (const PrintFailure&) {
+    } catch (const PrintFailure& failure) {
+        reportFailure(dataReportName, failure);
     }
 }
 
@@ -64,7 +87,8 @@ void PrintCommands::mnuPrintForm_Click() {
     try {
         if (!prepare("Do you wish to identify this elevator?", false)) return;
         platform_.printer().printWindowPicture();
-    } catch (const PrintFailure&) {
+    } catch (const PrintFailure& failure) {
+        reportFailure(formName, failure);
     }
 }
 

@@ -20,13 +20,20 @@ public:
     /// Prints a picture of the window; no printer setting is touched.
     void mnuPrintForm_Click();
 
+    /// What the two printouts are called in document names and messages.
+    static constexpr const char* dataReportName = "data report";
+    static constexpr const char* formName = "form";
+
     const PrintFlags& flags() const { return flags_; }
 
 private:
-    /// Asks for the identification when there is none, shows the reminder
-    /// unless the user turned it off, then the print dialog. False when the
-    /// print dialog was cancelled.
+    /// Asks for the identification when there is none, names the document
+    /// after it and the printout, shows the reminder unless the user turned
+    /// it off, then the print dialog. False when the print dialog was
+    /// cancelled.
     bool prepare(const char* idPrompt, bool printingData);
+    /// The message that says which printout failed and why.
+    void reportFailure(const char* printout, const PrintFailure& failure);
 
     Sheet& sheet_;
     PrintPlatform& platform_;

@@ -12,7 +12,9 @@
 
 namespace tarnwick {
 
-/// A printer error. The printing commands end silently at the first one.
+/// A printer error. Its text says what failed, in words that complete "The
+/// data report could not be printed: ..." (no capital, no full stop). The
+/// printing commands end at the first one and show it.
 class PrintFailure : public std::runtime_error {
 public:
     using std::runtime_error::runtime_error;
@@ -20,10 +22,15 @@ public:
 
 /// The printer that the print dialog chose. Its settings live as long as the
 /// program: what one command sets, the next one finds. Every operation may
-/// throw PrintFailure.
+/// throw PrintFailure; the printer has then dropped the unfinished document
+/// and is ready for the next one, its settings as they were.
 class Printer {
 public:
     virtual ~Printer() = default;
+
+    /// The name of the next document, such as "E-7 data report": the print
+    /// job's name, and the file's when it is printed to a file.
+    virtual void setDocumentName(const std::string& name) = 0;
 
     virtual std::string fontName() const = 0;
     virtual void setFontName(const std::string& name) = 0;
@@ -68,9 +75,11 @@ public:
     virtual void showReminder(const ReminderView& view,
                               const std::function<void()>& checkBoxClicked) = 0;
 
-    /// The print dialog, with print-to-file hidden and the Selection range
-    /// disabled. True when the user confirmed it: the chosen printer and its
-    /// settings then receive the following printing. False when cancelled.
+    /// The print dialog, with the Selection range disabled. Printing to a
+    /// file is always offered, named after the printer's document, and is
+    /// the choice made for the user where no printer is installed. True when
+    /// the user confirmed it: the chosen printer and its settings then
+    /// receive the following printing. False when cancelled.
     virtual bool showPrintDialog() = 0;
 
     /// Today's date in the desktop's short date format.

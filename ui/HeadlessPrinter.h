@@ -1,6 +1,7 @@
-// A printer without paper: it keeps its settings, counts the documents and
-// window pictures it received and keeps the lines of the last document, each
-// with the font size and weight it was printed in.
+// A printer without paper: it keeps its settings and the name of the next
+// document, counts the documents and window pictures it received and keeps
+// the lines of the last document, each with the font size and weight it was
+// printed in. It can be told to fail.
 #pragma once
 
 #include <optional>
@@ -14,6 +15,8 @@ namespace tarnwick {
 
 class HeadlessPrinter : public Printer {
 public:
+    void setDocumentName(const std::string& name) override { documentName_ = name; }
+    const std::string& documentName() const { return documentName_; }
     std::string fontName() const override { return fontName_; }
     void setFontName(const std::string& name) override { fontName_ = name; }
     float fontSize() const override { return fontSize_; }
@@ -25,7 +28,7 @@ public:
 
     void printLine(const LineItems& items) override;
     void endDocument() override;
-    void printWindowPicture() override { ++pictures_; }
+    void printWindowPicture() override;
 
     /// The documents ended and the window pictures printed since start.
     int documents() const { return documents_; }
@@ -34,8 +37,13 @@ public:
     const std::vector<ReportLine>& lastDocument() const { return last_; }
 
     /// Makes the printing of line `number` (from 1) of the next document
-    /// fail with a PrintFailure, as a printer that runs out of paper.
+    /// fail with a PrintFailure, as a printer that runs out of paper. The
+    /// lines printed before it are dropped with the unfinished document.
     void failAtLine(int number) { failAt_ = number; }
+    /// Makes the next window picture fail with a PrintFailure.
+    void failNextPicture() { failPicture_ = true; }
+    /// Whether a document has been started and not yet ended.
+    bool documentOpen() const { return !current_.empty(); }
 
 private:
     std::string fontName_ = "Arial";
@@ -47,6 +55,8 @@ private:
     std::vector<ReportLine> current_;
     std::vector<ReportLine> last_;
     std::optional<int> failAt_;
+    bool failPicture_ = false;
+    std::string documentName_;
 };
 
 }  // namespace tarnwick

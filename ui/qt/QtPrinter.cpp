@@ -1,5 +1,6 @@
 #include "ui/qt/QtPrinter.h"
 
+#include <QFile>
 #include <QFontMetricsF>
 #include <QMainWindow>
 #include <QPixmap>
@@ -13,6 +14,18 @@ QtPrinter::QtPrinter() = default;
 QPrinter& QtPrinter::device() const {
     if (!printer_) printer_ = std::make_unique<QPrinter>(QPrinter::HighResolution);
     return *printer_;
+}
+
+bool QtPrinter::isPrinting() const {
+    return painter_.isActive() || (hasDevice() && device().printerState() == QPrinter::Active);
+}
+
+void QtPrinter::setDocumentName(const std::string& name) {
+    device().setDocName(QString::fromStdString(name));
+}
+
+std::string QtPrinter::documentName() const {
+    return device().docName().toStdString();
 }
 
 int QtPrinter::orientation() const {
@@ -34,9 +47,50 @@ QFont QtPrinter::font() const {
     return font;
 }
 
+std::string QtPrinter::target() const {
+    const QPrinter& p = device();
+    if (p.outputFormat() == QPrinter::PdfFormat) {
+        if (p.outputFileName().isEmpty()) return "no printer and no file was chosen";
+        return "the file \"" + p.outputFileName().toStdString() + "\" cannot be written";
+    }
+    return "the printer \"" + p.printerName().toStdString() + "\" cannot be opened";
+}
+
+void QtPrinter::renewDevice() {
+    const QPrinter& old = *printer_;
+    auto fresh = std::make_unique<QPrinter>(QPrinter::HighResolution);
+    if (old.outputFormat() == QPrinter::NativeFormat) {
+        fresh->setPrinterName(old.printerName());
+    } else {
+        fresh->setOutputFormat(old.outputFormat());
+        fresh->setOutputFileName(old.outputFileName());
+    }
+    fresh->setPageLayout(old.pageLayout());
+    fresh->setDocName(old.docName());
+    fresh->setCopyCount(old.copyCount());
+    fresh->setCollateCopies(old.collateCopies());
+    fresh->setColorMode(old.colorMode());
+    fresh->setDuplex(old.duplex());
+    fresh->setPageOrder(old.pageOrder());
+    printer_ = std::move(fresh);
+}
+
+void QtPrinter::fail(const std::string& what) {
+    if (painter_.isActive()) {
+        device().abort();
+        painter_.end();
+        // Half a report must not pass for the whole one.
+        if (!device().outputFileName().isEmpty()) QFile::remove(device().outputFileName());
+    }
+    // A device that could not start may still count itself busy, refusing
+    // every later change of its settings.
+    if (hasDevice() && device().printerState() == QPrinter::Active) renewDevice();
+    throw PrintFailure(what);
+}
+
 void QtPrinter::begin() {
     if (painter_.isActive()) return;
-    if (!painter_.begin(&device())) throw PrintFailure("the printer cannot be opened");
+    if (!painter_.begin(&device())) fail(target());
     top_ = 0;
 }
 
@@ -48,7 +102,7 @@ void QtPrinter::printLine(const LineItems& items) {
     const double pageHeight = device().pageLayout().paintRectPixels(device().resolution()).height();
     for (const std::string& row : layOut(items)) {
         if (top_ > 0 && top_ + metrics.height() > pageHeight) {
-            if (!device().newPage()) throw PrintFailure("the printer cannot start a new page");
+            if (!device().newPage()) fail("a new page could not be started");
             top_ = 0;
         }
         painter_.drawText(QPointF(0, top_ + metrics.ascent()), QString::fromStdString(row));
@@ -58,24 +112,23 @@ void QtPrinter::printLine(const LineItems& items) {
 
 void QtPrinter::endDocument() {
     if (!painter_.isActive()) return;  // nothing was printed
-    if (!painter_.end()) throw PrintFailure("the document could not be finished");
+    if (!painter_.end()) fail("the document could not be finished");
 }
 
 void QtPrinter::printWindowPicture() {
-    if (window_.isNull()) throw PrintFailure("there is no window to print");
+    if (window_.isNull()) fail("there is no window to print");
     QWidget* client = window_;
     if (auto* main = qobject_cast<QMainWindow*>(client); main && main->centralWidget()) {
         client = main->centralWidget();
     }
     const QPixmap picture = client->grab();
-    QPainter painter;
-    if (!painter.begin(&device())) throw PrintFailure("the printer cannot be opened");
-    // As large as the page allows, the proportions kept.
+    begin();
     const QRect page = device().pageLayout().paintRectPixels(device().resolution());
-    const QSize size = picture.size().scaled(page.size(), Qt::KeepAspectRatio);
-    painter.setRenderHint(QPainter::SmoothPixmapTransform);
-    painter.drawPixmap(QRect(QPoint(0, 0), size), picture);
-    if (!painter.end()) throw PrintFailure("the picture could not be printed");
+    QRect target(QPoint(0, 0), picture.size().scaled(page.size(), Qt::KeepAspectRatio));
+    target.moveCenter(QRect(QPoint(0, 0), page.size()).center());
+    painter_.setRenderHint(QPainter::SmoothPixmapTransform);
+    painter_.drawPixmap(target, picture);
+    if (!painter_.end()) fail("the picture could not be printed");
 }
 
 }  // namespace tarnwick

@@ -24,10 +24,15 @@ public:
     QPrinter& device() const;
     /// Whether the device has been made yet.
     bool hasDevice() const { return printer_ != nullptr; }
+    /// Whether a document is open on the device: between its first line and
+    /// its end, or left so by a device that failed.
+    bool isPrinting() const;
     /// The window whose picture Print Form prints: its client area, without
     /// the menu bar.
     void setWindow(QWidget* window) { window_ = window; }
 
+    void setDocumentName(const std::string& name) override;
+    std::string documentName() const;
     std::string fontName() const override { return fontName_; }
     void setFontName(const std::string& name) override { fontName_ = name; }
     float fontSize() const override { return fontSize_; }
@@ -41,11 +46,21 @@ public:
     /// starts a new page.
     void printLine(const LineItems& items) override;
     void endDocument() override;
+    /// The picture as large as the page allows, its proportions kept,
+    /// centred on the page.
     void printWindowPicture() override;
 
 private:
     QFont font() const;
     void begin();
+    /// Drops the unfinished document (a file half written is removed),
+    /// leaves the device ready for the next one and throws the failure.
+    [[noreturn]] void fail(const std::string& what);
+    /// A fresh device with the settings of the present one, for a device
+    /// that a failed start left busy.
+    void renewDevice();
+    /// What the device prints to, for the failure messages.
+    std::string target() const;
 
     mutable std::unique_ptr<QPrinter> printer_;
     QPainter painter_;

@@ -1,9 +1,15 @@
 #include "ui/qt/QtPrinting.h"
 
 #include <QDate>
+#include <QDir>
+#include <QFileInfo>
+#include <QLineEdit>
 #include <QLocale>
 #include <QPrintDialog>
+#include <QPrinterInfo>
+#include <QStandardPaths>
 
+#include "print/PrintFileName.h"
 #include "ui/qt/ReminderDialog.h"
 
 namespace tarnwick {
@@ -19,10 +25,34 @@ void QtPrinting::showReminder(const ReminderView& view,
     dialog.exec();
 }
 
+QString QtPrinting::offeredFile() const {
+    QString folder = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+    if (folder.isEmpty() || !QDir().mkpath(folder)) folder = QDir::homePath();
+    const QDir dir(folder);
+    const std::string name =
+        printFileName(printer_.documentName(), "pdf", [&dir](const std::string& candidate) {
+            return QFileInfo::exists(dir.filePath(QString::fromStdString(candidate)));
+        });
+    return dir.filePath(QString::fromStdString(name));
+}
+
 bool QtPrinting::showPrintDialog() {
-    QPrintDialog dialog(&printer_.device(), window_);
-    dialog.setOption(QAbstractPrintDialog::PrintToFile, false);
+    QPrinter& device = printer_.device();
+    const QString file = offeredFile();
+    // Without a printer the device prints to PDF already; the file name
+    // keeps that choice. With printers the device's own choice stays, and
+    // the file is what the dialog offers should the user pick a file.
+    const bool toFile = QPrinterInfo::availablePrinterNames().isEmpty() ||
+                        device.outputFormat() == QPrinter::PdfFormat;
+    if (toFile) device.setOutputFileName(file);
+    QPrintDialog dialog(&device, window_);
+    dialog.setOption(QAbstractPrintDialog::PrintToFile, true);
     dialog.setOption(QAbstractPrintDialog::PrintSelection, false);
+    if (!toFile) {
+        if (auto* edit = dialog.findChild<QLineEdit*>(QStringLiteral("filename"))) {
+            edit->setText(file);
+        }
+    }
     return dialog.exec() == QDialog::Accepted;
 }
 

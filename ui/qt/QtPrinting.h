@@ -3,6 +3,7 @@
 #pragma once
 
 #include <QPointer>
+#include <QString>
 #include <QWidget>
 
 #include "print/PrintPlatform.h"
@@ -18,10 +19,18 @@ public:
     Printer& printer() override { return printer_; }
     void showReminder(const ReminderView& view,
                       const std::function<void()>& checkBoxClicked) override;
+    /// Offers a PDF file in the user's documents folder, named after the
+    /// document; where no printer is installed, that file is already chosen,
+    /// so that confirming the dialog as it opens prints into it.
     bool showPrintDialog() override;
     std::string shortDate() override;
 
     QtPrinter& qtPrinter() { return printer_; }
+
+    /// The file offered for the printer's next document: in the documents
+    /// folder (made when missing; the home folder when it cannot be), named
+    /// after the document, never one that exists.
+    QString offeredFile() const;
 
 private:
     QPointer<QWidget> window_;

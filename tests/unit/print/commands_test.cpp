@@ -1,5 +1,5 @@
 // What the scenario files cannot reach: the texts of the orientation
-// reminder and a printer that fails in the middle of a report.
+// reminder, the document's name and a printer that fails.
 #include <gtest/gtest.h>
 
 #include "ui/HeadlessPlatform.h"
@@ -43,23 +43,80 @@ TEST_F(Printing, TheReminderShowsOneMessageAndOneCheckBox) {
     EXPECT_FALSE(form.portrait);
 }
 
-// The command stops at the failing line: nothing after it is printed, the
-// document is not ended and the report's font and orientation stay set.
-TEST_F(Printing, APrinterFailureEndsTheReportSilently) {
+// A printer failure stops the command with one message: nothing after the
+// failing line is printed, the unfinished document is dropped, and the next
+// report prints whole, on its own.
+TEST_F(Printing, APrinterFailureIsReportedAndTheNextReportPrintsWhole) {
     printer.failAtLine(20);
     program.sheet().choose(M::mnuPrintData);
-    EXPECT_EQ(platform.messages().size(), 0u);
+    const Message expected{"The data report could not be printed: the printer is out of paper.",
+                           "Print", Icon::Critical, Buttons::Ok, Answer::Ok};
+    EXPECT_EQ(platform.messages(), std::vector<Message>{expected});
     EXPECT_EQ(printer.documents(), 0);
+    EXPECT_FALSE(printer.documentOpen());
+    // The settings the report had made stay, as after any ended command.
     EXPECT_EQ(printer.fontName(), "Courier New");
     EXPECT_EQ(printer.fontSize(), 14);
     EXPECT_EQ(printer.orientation(), 1);
 
-    // The 19 lines printed before the failure wait on the printer, and the
-    // next report ends them with its own 48 in one document.
+    platform.clearEvents();
     program.sheet().choose(M::mnuPrintData);
+    EXPECT_TRUE(platform.messages().empty());
     EXPECT_EQ(printer.documents(), 1);
-    EXPECT_EQ(printer.lastDocument().size(), 19u + 48u);
+    EXPECT_EQ(printer.lastDocument().size(), 48u);
 }
+
+TEST_F(Printing, AFailedFormPrintoutIsReported) {
+    printer.failNextPicture();
+    program.sheet().choose(M::mnuPrintForm);
+    ASSERT_EQ(platform.messages().size(), 1u);
+    EXPECT_EQ(platform.messages()[0].prompt,
+              "The form could not be printed: the printer is out of paper.");
+    EXPECT_EQ(platform.messages()[0].icon, Icon::Critical);
+    EXPECT_EQ(printer.pictures(), 0);
+
+    platform.clearEvents();
+    program.sheet().choose(M::mnuPrintForm);
+    EXPECT_TRUE(platform.messages().empty());
+    EXPECT_EQ(printer.pictures(), 1);
+}
+
+TEST_F(Printing, ACancelledPrintDialogStaysSilent) {
+    platform.queuePrintDialog(false);
+    platform.queuePrintDialog(false);
+    program.sheet().choose(M::mnuPrintData);
+    program.sheet().choose(M::mnuPrintForm);
+    EXPECT_TRUE(platform.messages().empty());
+    EXPECT_EQ(printer.documents() + printer.pictures(), 0);
+}
+
+// The document is named before the print dialog opens, which offers a file
+// under that name.
+struct DocumentNameRow {
+    const char* id;
+    M command;
+    const char* name;
+};
+
+class DocumentNames : public testing::TestWithParam<DocumentNameRow> {};
+
+TEST_P(DocumentNames, FollowTheIdentificationAndThePrintout) {
+    HeadlessPlatform platform;
+    Program program{platform};
+    program.start();
+    program.sheet().setText(F::txtID, GetParam().id);
+    platform.queuePrompt(std::nullopt);  // an empty identification stays empty
+    platform.queuePrintDialog(false);
+    program.sheet().choose(GetParam().command);
+    EXPECT_EQ(platform.headlessPrinter().documentName(), GetParam().name);
+}
+
+INSTANTIATE_TEST_SUITE_P(Printouts, DocumentNames,
+                         testing::Values(DocumentNameRow{"E-7", M::mnuPrintData, "E-7 data report"},
+                                         DocumentNameRow{"E-7", M::mnuPrintForm, "E-7 form"},
+                                         DocumentNameRow{"  Car 3 ", M::mnuPrintForm, "Car 3 form"},
+                                         DocumentNameRow{"", M::mnuPrintData, "data report"},
+                                         DocumentNameRow{"", M::mnuPrintForm, "form"}));
 
 }  // namespace
 }  // namespace tarnwick
