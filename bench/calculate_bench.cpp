@@ -6,38 +6,13 @@
 
 #include <array>
 
+#include "sheet/CaseTable.h"
 #include "sheet/Numbers.h"
 #include "ui/HeadlessPlatform.h"
 #include "ui/Program.h"
 
 namespace tarnwick {
 namespace {
-
-/// The unit system and the four buffer answers that select a case, in the
-/// order of the cases, One first.
-struct CaseAnswers {
-    bool imperial, oil, compressed, tieDown, reduced;
-};
-constexpr std::array<CaseAnswers, 18> kCaseAnswers{{
-    {true, true, false, false, false},
-    {false, true, false, false, false},
-    {true, false, false, false, false},
-    {false, false, false, false, false},
-    {true, true, false, true, false},
-    {false, true, false, true, false},
-    {true, true, true, false, false},
-    {false, true, true, false, false},
-    {true, true, false, false, true},
-    {false, true, false, false, true},
-    {true, true, false, true, true},
-    {false, true, false, true, true},
-    {true, true, true, true, false},
-    {false, true, true, true, false},
-    {true, true, true, true, true},
-    {false, true, true, true, true},
-    {true, true, true, false, true},
-    {false, true, true, false, true},
-}};
 
 void fillImperial(Sheet& sheet, bool spring) {
     if (spring) sheet.setText(F::txtImpGovTrip, "250");
@@ -65,19 +40,11 @@ void fillMetric(Sheet& sheet, bool spring) {
     sheet.setText(F::txtCwtMea, "1016");
 }
 
-bool holds(const Sheet& sheet, const CaseAnswers& a) {
-    return sheet.state().IsImperial == a.imperial &&
-           sheet.selected(a.oil ? O::optOil : O::optSpring) &&
-           sheet.selected(a.compressed ? O::optCompYes : O::optCompNo) &&
-           sheet.selected(a.tieDown ? O::optTieDownYes : O::optTieDownNo) &&
-           sheet.selected(a.reduced ? O::optReducedYes : O::optReducedNo);
-}
-
 /// Calculate with the answers of case `state.range(0)` and entries it
 /// accepts: the rules, the clearances, the differences, the runby limits,
 /// the maximum runby and the colours, every time.
 void Calculate(benchmark::State& state) {
-    const CaseAnswers& answers = kCaseAnswers[static_cast<std::size_t>(state.range(0) - 1)];
+    const CaseRow& answers = kCases[static_cast<std::size_t>(state.range(0) - 1)];
     HeadlessPlatform platform;
     Program program(platform);
     program.start();
@@ -94,7 +61,7 @@ void Calculate(benchmark::State& state) {
     }
     sheet.press(B::cmdCalculate);
     const F stroke = answers.imperial ? F::txtImpMinStroke : F::txtMetMinStroke;
-    if (!holds(sheet, answers) || !sheet.enabled(B::cmdMaxRunby) || sheet.text(stroke).empty()) {
+    if (!answers.holds(sheet) || !sheet.enabled(B::cmdMaxRunby) || sheet.text(stroke).empty()) {
         state.SkipWithError("the entries do not reach this case's results");
         return;
     }

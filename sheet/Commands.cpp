@@ -5,6 +5,7 @@
 #include <string>
 #include <utility>
 
+#include "sheet/CaseTable.h"
 #include "sheet/Columns.h"
 #include "sheet/Numbers.h"
 
@@ -36,49 +37,9 @@ bool unusableMeasured(double value) {
     return !(std::abs(value) < kLargestMeasured);
 }
 
-/// The answers that pick one of the eighteen calculation cases.
-struct CaseRow {
-    bool imperial;
-    bool oil;
-    bool compressed;
-    bool tieDown;
-    bool reduced;
-};
-
-// Case n is row n - 1; each imperial case is followed by its metric twin.
-// Columns: imperial, oil, compressed, tie-down, reduced stroke.
-constexpr std::array<CaseRow, 18> kCases{{
-    {true, true, false, false, false},
-    {false, true, false, false, false},
-    {true, false, false, false, false},
-    {false, false, false, false, false},
-    {true, true, false, true, false},
-    {false, true, false, true, false},
-    {true, true, true, false, false},
-    {false, true, true, false, false},
-    {true, true, false, false, true},
-    {false, true, false, false, true},
-    {true, true, false, true, true},
-    {false, true, false, true, true},
-    {true, true, true, true, false},
-    {false, true, true, true, false},
-    {true, true, true, true, true},
-    {false, true, true, true, true},
-    {true, true, true, false, true},
-    {false, true, true, false, true},
-}};
-
 Message entryMissing() {
     return {"Have you made a positive entry in every field?", "Please Make An Entry",
             Icon::Question, Buttons::Ok, Answer::Ok};
-}
-
-bool holds(const Sheet& sheet, const CaseRow& row) {
-    return sheet.state().IsImperial == row.imperial &&
-           sheet.selected(row.oil ? O::optOil : O::optSpring) &&
-           sheet.selected(row.compressed ? O::optCompYes : O::optCompNo) &&
-           sheet.selected(row.tieDown ? O::optTieDownYes : O::optTieDownNo) &&
-           sheet.selected(row.reduced ? O::optReducedYes : O::optReducedNo);
 }
 
 }  // namespace
@@ -141,7 +102,7 @@ void Commands::cmdCalculate_Click() {
     // Every row is tested afresh, in order, as the cases read the answers
     // themselves.
     for (std::size_t i = 0; i < kCases.size(); ++i) {
-        if (holds(sheet_, kCases[i])) engine_.runCase(static_cast<int>(i) + 1);
+        if (kCases[i].holds(sheet_)) engine_.runCase(static_cast<int>(i) + 1);
     }
     engine_.RedAlert();
     sheet_.setEnabled(B::cmdMaxRunby, true);
