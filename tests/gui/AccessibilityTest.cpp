@@ -13,8 +13,8 @@
 #include <utility>
 #include <vector>
 
-#include "DialogWatchdog.h"
 #include "GuiTests.h"
+#include "WindowUnderTest.h"
 #include "ui/HeadlessPlatform.h"
 #include "ui/Program.h"
 #include "ui/qt/MainWindow.h"
@@ -110,9 +110,9 @@ private slots:
     void captionsAreBuddiesOfTheirFields();
 
 private:
-    Sheet& sheet() { return program_->sheet(); }
+    Sheet& sheet() { return ui_.sheet(); }
     QWidget* widget(Element e) {
-        QWidget* w = window_->findChild<QWidget*>(qtText(name(e)));
+        QWidget* w = ui_.window()->findChild<QWidget*>(qtText(name(e)));
         if (!w) qFatal("the window has no %s", name(e).c_str());
         return w;
     }
@@ -124,28 +124,17 @@ private:
     QString spokenName(Element e) { return accessible(e)->text(QAccessible::Name); }
     QString description(Element e) { return accessible(e)->text(QAccessible::Description); }
 
-    DialogWatchdog watchdog_;
-    std::unique_ptr<HeadlessPlatform> platform_;
-    std::unique_ptr<Program> program_;
-    std::unique_ptr<MainWindow> window_;
+    WindowUnderTest ui_;
 };
 
 void AccessibilityTest::init() {
-    watchdog_.reset();
-    platform_ = std::make_unique<HeadlessPlatform>();
-    program_ = std::make_unique<Program>(*platform_);
-    window_ = std::make_unique<MainWindow>(program_->sheet());
-    program_->start();
-    window_->show();
-    QVERIFY(QTest::qWaitForWindowExposed(window_.get()));
+    ui_.watchdog().reset();
+    QVERIFY(ui_.open({}));
 }
 
 void AccessibilityTest::cleanup() {
-    window_.reset();
-    program_.reset();
-    platform_.reset();
-    QVERIFY2(watchdog_.strays().isEmpty(),
-             qPrintable(QStringLiteral("unexpected dialogs: ") + watchdog_.strays().join(", ")));
+    ui_.close();
+    QVERIFY2(ui_.strays().isEmpty(), qPrintable(ui_.strays()));
 }
 
 void AccessibilityTest::everyElementHasItsNameRoleAndPlainDescription() {

@@ -10,8 +10,8 @@
 #include <QTest>
 #include <memory>
 
-#include "DialogWatchdog.h"
 #include "GuiTests.h"
+#include "WindowUnderTest.h"
 #include "ui/HeadlessPlatform.h"
 #include "ui/Program.h"
 #include "ui/qt/MainWindow.h"
@@ -102,42 +102,30 @@ private slots:
 private:
     void showWindow();
 
-    DialogWatchdog watchdog_;
+    WindowUnderTest ui_;
     QPalette desktop_;
-    std::unique_ptr<HeadlessPlatform> platform_;
-    std::unique_ptr<Program> program_;
-    std::unique_ptr<MainWindow> window_;
 };
 
 void ContrastTest::init() {
-    watchdog_.reset();
+    ui_.watchdog().reset();
     desktop_ = QApplication::palette();
     QApplication::setPalette(darkPalette());
     showWindow();
 }
 
 void ContrastTest::showWindow() {
-    window_.reset();
-    program_.reset();
-    platform_ = std::make_unique<HeadlessPlatform>();
-    program_ = std::make_unique<Program>(*platform_);
-    window_ = std::make_unique<MainWindow>(program_->sheet());
-    program_->start();
-    window_->show();
-    QVERIFY(QTest::qWaitForWindowExposed(window_.get()));
+    QVERIFY(ui_.open({}));
 }
 
 void ContrastTest::cleanup() {
-    window_.reset();
-    program_.reset();
-    platform_.reset();
+    ui_.close();
     QApplication::setPalette(desktop_);
-    QVERIFY(watchdog_.strays().isEmpty());
+    QVERIFY2(ui_.strays().isEmpty(), qPrintable(ui_.strays()));
 }
 
 void ContrastTest::everyFieldReadsInEveryColourAndState() {
-    Sheet& sheet = program_->sheet();
-    const SheetWidgets& w = window_->widgets();
+    Sheet& sheet = ui_.sheet();
+    const SheetWidgets& w = ui_.window()->widgets();
     for (int i = 0; i < kFieldCount; ++i) {
         const F f = static_cast<F>(i);
         QLineEdit* edit = w[f];
@@ -176,10 +164,10 @@ void ContrastTest::everyFieldReadsInEveryColourAndState() {
 }
 
 void ContrastTest::buttonsReadEnabledAndDisabled() {
-    Sheet& sheet = program_->sheet();
+    Sheet& sheet = ui_.sheet();
     for (int i = 0; i < kButtonCount; ++i) {
         const B b = static_cast<B>(i);
-        QPushButton* button = window_->widgets()[b];
+        QPushButton* button = ui_.window()->widgets()[b];
         for (bool enabled : {true, false}) {
             sheet.setEnabled(b, enabled);
             const QString what =
@@ -200,14 +188,15 @@ void ContrastTest::buttonsReadEnabledAndDisabled() {
         }
     }
     // The light green buttons keep their face under the dark theme.
-    QCOMPARE(window_->widgets()[B::cmdImperial]->palette().color(QPalette::Button), lightGreen());
+    QCOMPARE(ui_.window()->widgets()[B::cmdImperial]->palette().color(QPalette::Button),
+             lightGreen());
 }
 
 void ContrastTest::maxRunbyCaptionStaysRedAndReadable() {
     for (bool dark : {true, false}) {
         QApplication::setPalette(dark ? darkPalette() : desktop_);
         showWindow();
-        QLabel* caption = window_->widgets()[L::Label40];
+        QLabel* caption = ui_.window()->widgets()[L::Label40];
         const QColor ink = caption->palette().color(QPalette::WindowText);
         const QColor window = caption->palette().color(QPalette::Window);
         QVERIFY2(contrastRatio(ink, window) >= kReadable, dark ? "dark" : "light");

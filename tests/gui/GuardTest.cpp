@@ -15,8 +15,8 @@
 #include <sanitizer/lsan_interface.h>
 #endif
 
-#include "DialogWatchdog.h"
 #include "GuiTests.h"
+#include "WindowUnderTest.h"
 #include "ui/HeadlessPlatform.h"
 #include "ui/Program.h"
 #include "ui/qt/GuardedApplication.h"
@@ -85,9 +85,9 @@ private slots:
     void theMessageIsARealCriticalBoxOnTheDesktop();
 
 private:
-    Sheet& sheet() { return program_->sheet(); }
-    QLineEdit* edit(F f) { return window_->widgets()[f]; }
-    QPushButton* button(B b) { return window_->widgets()[b]; }
+    Sheet& sheet() { return ui_.sheet(); }
+    QLineEdit* edit(F f) { return ui_.window()->widgets()[f]; }
+    QPushButton* button(B b) { return ui_.window()->widgets()[b]; }
     void type(F f, const QString& text) {
         QTest::mouseClick(edit(f), Qt::LeftButton, {}, QPoint(4, edit(f)->height() / 2));
         QTest::keyClicks(edit(f), text);
@@ -95,36 +95,29 @@ private:
     /// The window still takes typing and calculates.
     void verifyUsable();
 
-    DialogWatchdog watchdog_;
     std::unique_ptr<FailingPlatform> platform_;
-    std::unique_ptr<Program> program_;
-    std::unique_ptr<MainWindow> window_;
+    WindowUnderTest ui_;
 };
 
 void GuardTest::init() {
     QVERIFY2(GuardedApplication::guarded(), "the tests run without the guarded application");
-    watchdog_.reset();
+    ui_.watchdog().reset();
     platform_ = std::make_unique<FailingPlatform>();
-    program_ = std::make_unique<Program>(*platform_);
-    window_ = std::make_unique<MainWindow>(program_->sheet());
-    program_->start();
-    window_->show();
-    QVERIFY(QTest::qWaitForWindowActive(window_.get()));
+    QVERIFY(ui_.openOn(*platform_, {.active = true}));
     GuardedApplication::guarded()->setPlatform(platform_.get());
 }
 
 void GuardTest::cleanup() {
     GuardedApplication::guarded()->setPlatform(nullptr);
-    window_.reset();
-    program_.reset();
+    ui_.close();
     platform_.reset();
-    QCOMPARE(watchdog_.unmet(), std::size_t{0});
-    QVERIFY2(watchdog_.strays().isEmpty(), qPrintable(watchdog_.strays().join(", ")));
+    QCOMPARE(ui_.watchdog().unmet(), std::size_t{0});
+    QVERIFY2(ui_.strays().isEmpty(), qPrintable(ui_.strays()));
 }
 
 void GuardTest::verifyUsable() {
-    QVERIFY(window_->isVisible());
-    QVERIFY(QTest::qWaitForWindowActive(window_.get()));
+    QVERIFY(ui_.window()->isVisible());
+    QVERIFY(QTest::qWaitForWindowActive(ui_.window()));
     platform_->clearEvents();
     type(F::txtImpSpeed, QStringLiteral("450"));
     QCOMPARE(edit(F::txtMetSpeed)->text(), QStringLiteral("2.29"));
@@ -133,7 +126,7 @@ void GuardTest::verifyUsable() {
     type(F::txtImpStroke, QStringLiteral("13.75"));
     QTest::mouseClick(button(B::cmdCalculate), Qt::LeftButton);
     QCOMPARE(edit(F::txtImpMaxJump)->text(), QStringLiteral("26.68"));
-    QCOMPARE(QApplication::focusWidget(), window_->widgets().widget(sheet().focus()));
+    QCOMPARE(QApplication::focusWidget(), ui_.window()->widgets().widget(sheet().focus()));
 }
 
 void GuardTest::aThrowingSlotIsReportedAndTheWindowGoesOn_data() {
@@ -193,11 +186,11 @@ void GuardTest::aFailureInsideAReactionLeavesTheSheetMirrored() {
 
 void GuardTest::theMessageIsARealCriticalBoxOnTheDesktop() {
     QtPlatform desktop;
-    desktop.setWindow(window_.get());
+    desktop.setWindow(ui_.window());
     GuardedApplication::guarded()->setPlatform(&desktop);
     QMessageBox::Icon icon = QMessageBox::NoIcon;
     QString text;
-    watchdog_.expectDialog([&](QWidget* dialog) {
+    ui_.watchdog().expectDialog([&](QWidget* dialog) {
         auto* box = qobject_cast<QMessageBox*>(dialog);
         QVERIFY(box);
         icon = box->icon();
@@ -217,7 +210,7 @@ void GuardTest::theMessageIsARealCriticalBoxOnTheDesktop() {
     GuardedApplication::guarded()->setPlatform(platform_.get());
     // A desktop hands the activation back to the window when the box
     // closes; the offscreen platform leaves that to the program.
-    window_->activateWindow();
+    ui_.window()->activateWindow();
     verifyUsable();
 }
 

@@ -14,8 +14,8 @@
 #include <memory>
 #include <vector>
 
-#include "DialogWatchdog.h"
 #include "GuiTests.h"
+#include "WindowUnderTest.h"
 #include "ui/HeadlessPlatform.h"
 #include "ui/Program.h"
 #include "ui/qt/MainWindow.h"
@@ -56,50 +56,38 @@ private slots:
     void theLeftEdgeStaysOnTheScreen();
 
 private:
-    Sheet& sheet() { return program_->sheet(); }
-    const SheetWidgets& w() { return window_->widgets(); }
+    Sheet& sheet() { return ui_.sheet(); }
+    const SheetWidgets& w() { return ui_.window()->widgets(); }
     void start(int screenWidth = 1920);
     /// Every visible label, field, option and button shows its text whole
     /// and none overlaps another.
     void verifyFits();
 
-    DialogWatchdog watchdog_;
-    std::unique_ptr<HeadlessPlatform> platform_;
-    std::unique_ptr<Program> program_;
-    std::unique_ptr<MainWindow> window_;
+    WindowUnderTest ui_;
 };
 
 void LayoutTest::init() {
-    watchdog_.reset();
+    ui_.watchdog().reset();
     start();
 }
 
 void LayoutTest::start(int screenWidth) {
-    window_.reset();
-    program_.reset();
-    platform_ = std::make_unique<HeadlessPlatform>();
-    platform_->setScreenWidth(screenWidth);
-    program_ = std::make_unique<Program>(*platform_);
-    window_ = std::make_unique<MainWindow>(program_->sheet());
-    program_->start();
-    window_->placeOnScreen();
-    window_->show();
-    QVERIFY(QTest::qWaitForWindowExposed(window_.get()));
+    auto platform = std::make_unique<HeadlessPlatform>();
+    platform->setScreenWidth(screenWidth);
+    QVERIFY(ui_.open({.onScreen = true}, std::move(platform)));
 }
 
 void LayoutTest::cleanup() {
-    window_.reset();
-    program_.reset();
-    platform_.reset();
-    QVERIFY(watchdog_.strays().isEmpty());
+    ui_.close();
+    QVERIFY2(ui_.strays().isEmpty(), qPrintable(ui_.strays()));
 }
 
 void LayoutTest::verifyFits() {
     // A longer text widens its box, and the window with it.
-    QTRY_VERIFY(window_->width() >= window_->minimumSizeHint().width() &&
-                window_->height() >= window_->minimumSizeHint().height());
+    QTRY_VERIFY(ui_.window()->width() >= ui_.window()->minimumSizeHint().width() &&
+                ui_.window()->height() >= ui_.window()->minimumSizeHint().height());
     QTest::qWait(100);
-    QWidget* client = window_->centralWidget();
+    QWidget* client = ui_.window()->centralWidget();
     QList<QWidget*> leaves;
     for (QLabel* label : w().labels) {
         if (!label->isVisible()) continue;
@@ -199,27 +187,27 @@ void LayoutTest::theLongestResultsOfLargeEntriesAreSeenWhole() {
 }
 
 void LayoutTest::theWindowGrowsButNotBelowItsContent() {
-    QWidget* client = window_->centralWidget();
-    const QSize usual = window_->size();
+    QWidget* client = ui_.window()->centralWidget();
+    const QSize usual = ui_.window()->size();
     const QPoint speed = w()[F::txtImpSpeed]->mapTo(client, QPoint(0, 0));
     const QPoint calculate = w()[B::cmdCalculate]->mapTo(client, QPoint(0, 0));
 
-    window_->resize(usual + QSize(300, 200));
-    QTRY_COMPARE(window_->size(), usual + QSize(300, 200));
+    ui_.window()->resize(usual + QSize(300, 200));
+    QTRY_COMPARE(ui_.window()->size(), usual + QSize(300, 200));
     verifyFits();
     // The content stays together where it was.
     QCOMPARE(w()[F::txtImpSpeed]->mapTo(client, QPoint(0, 0)), speed);
     QCOMPARE(w()[B::cmdCalculate]->mapTo(client, QPoint(0, 0)), calculate);
 
-    window_->resize(200, 150);
+    ui_.window()->resize(200, 150);
     QApplication::processEvents();
-    QVERIFY(window_->width() > 200 && window_->height() > 150);
+    QVERIFY(ui_.window()->width() > 200 && ui_.window()->height() > 150);
     verifyFits();
 }
 
 void LayoutTest::theDefaultFontGivesTheUsualClientArea() {
-    if (window_->logicalDpiY() != 96) QSKIP("the usual size holds at the default font only");
-    const QSize client = window_->centralWidget()->size();
+    if (ui_.window()->logicalDpiY() != 96) QSKIP("the usual size holds at the default font only");
+    const QSize client = ui_.window()->centralWidget()->size();
     QVERIFY2(std::abs(client.width() - kClientArea.width()) <= kClientArea.width() / 20 &&
                  std::abs(client.height() - kClientArea.height()) <= kClientArea.height() / 20,
              qPrintable(QStringLiteral("%1 x %2").arg(client.width()).arg(client.height())));
@@ -237,10 +225,10 @@ void LayoutTest::theLeftEdgeStaysOnTheScreen() {
     QFETCH(int, screenWidth);
     const QRect area = QGuiApplication::primaryScreen()->availableGeometry();
     start(screenWidth > 0 ? screenWidth : area.width());
-    const int left = window_->frameGeometry().left();
+    const int left = ui_.window()->frameGeometry().left();
     QVERIFY2(left >= area.left(), qPrintable(QString::number(left)));
-    if (window_->frameGeometry().width() <= area.width()) {
-        QVERIFY(window_->frameGeometry().right() <= area.right());
+    if (ui_.window()->frameGeometry().width() <= area.width()) {
+        QVERIFY(ui_.window()->frameGeometry().right() <= area.right());
     } else {
         QCOMPARE(left, area.left());
     }

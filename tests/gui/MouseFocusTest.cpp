@@ -9,8 +9,8 @@
 #include <string>
 #include <utility>
 
-#include "DialogWatchdog.h"
 #include "GuiTests.h"
+#include "WindowUnderTest.h"
 #include "ui/HeadlessPlatform.h"
 #include "ui/Program.h"
 #include "ui/qt/MainWindow.h"
@@ -34,9 +34,9 @@ private slots:
     void selectionsCountCharacters();
 
 private:
-    Sheet& sheet() { return program_->sheet(); }
+    Sheet& sheet() { return ui_.sheet(); }
     QLineEdit* edit(F f) {
-        auto* e = window_->findChild<QLineEdit*>(qtText(std::string(name(f))));
+        auto* e = ui_.window()->findChild<QLineEdit*>(qtText(std::string(name(f))));
         if (!e) qFatal("the window has no %s", std::string(name(f)).c_str());
         return e;
     }
@@ -49,28 +49,17 @@ private:
         QTest::mouseRelease(e, Qt::LeftButton, {}, at);
     }
 
-    DialogWatchdog watchdog_;
-    std::unique_ptr<HeadlessPlatform> platform_;
-    std::unique_ptr<Program> program_;
-    std::unique_ptr<MainWindow> window_;
+    WindowUnderTest ui_;
 };
 
 void MouseFocusTest::init() {
-    watchdog_.reset();
-    platform_ = std::make_unique<HeadlessPlatform>();
-    program_ = std::make_unique<Program>(*platform_);
-    window_ = std::make_unique<MainWindow>(program_->sheet());
-    program_->start();
-    window_->show();
-    QVERIFY(QTest::qWaitForWindowActive(window_.get()));
+    ui_.watchdog().reset();
+    QVERIFY(ui_.open({.active = true}));
 }
 
 void MouseFocusTest::cleanup() {
-    window_.reset();
-    program_.reset();
-    platform_.reset();
-    QVERIFY2(watchdog_.strays().isEmpty(),
-             qPrintable(QStringLiteral("unexpected dialogs: ") + watchdog_.strays().join(", ")));
+    ui_.close();
+    QVERIFY2(ui_.strays().isEmpty(), qPrintable(ui_.strays()));
 }
 
 void MouseFocusTest::focusingClickSelectsSoTypingReplaces_data() {

@@ -22,8 +22,8 @@
 #include <string>
 #include <vector>
 
-#include "DialogWatchdog.h"
 #include "GuiTests.h"
+#include "WindowUnderTest.h"
 #include "ui/HeadlessPlatform.h"
 #include "ui/Program.h"
 #include "ui/qt/MainWindow.h"
@@ -152,36 +152,28 @@ private:
     /// something from those that did nothing.
     std::string fieldsAtAGlance();
 
-    Sheet& sheet() { return program_->sheet(); }
-    const SheetWidgets& widgets() const { return window_->widgets(); }
+    Sheet& sheet() { return ui_.sheet(); }
+    const SheetWidgets& widgets() const { return ui_.window()->widgets(); }
     QWidget* keyTarget() {
         QWidget* w = QApplication::focusWidget();
-        return w ? w : window_.get();
+        return w ? w : ui_.window();
     }
 
     Random random_{kSeed};
-    DialogWatchdog watchdog_;
     RandomAnswers platform_{random_};
-    std::unique_ptr<Program> program_;
-    std::unique_ptr<MainWindow> window_;
+    WindowUnderTest ui_;
 };
 
 void RandomSessionTest::startSession() {
-    program_ = std::make_unique<Program>(platform_);
-    window_ = std::make_unique<MainWindow>(program_->sheet());
-    program_->start();
-    window_->placeOnScreen();
-    window_->show();
-    QVERIFY(QTest::qWaitForWindowActive(window_.get()));
+    QVERIFY(ui_.openOn(platform_, {.onScreen = true, .active = true}));
 }
 
 void RandomSessionTest::endSession() {
-    window_.reset();
-    program_.reset();
+    ui_.close();
 }
 
 void RandomSessionTest::everyWidgetMirrorsTheSheetThroughoutARandomSession() {
-    watchdog_.reset();
+    ui_.watchdog().reset();
     startSession();
     QVERIFY2(mismatch().isEmpty(), qPrintable(mismatch()));
 
@@ -195,7 +187,7 @@ void RandomSessionTest::everyWidgetMirrorsTheSheetThroughoutARandomSession() {
         if (history.size() > kHistory) history.pop_front();
 
         QString found = mismatch();
-        if (found.isEmpty() && sheet().closed() && window_->isVisible()) {
+        if (found.isEmpty() && sheet().closed() && ui_.window()->isVisible()) {
             found = QStringLiteral("the sheet has closed but the window is still open");
         }
         if (!found.isEmpty()) {
@@ -340,7 +332,7 @@ QString RandomSessionTest::doubleClickField() {
 }
 
 QString RandomSessionTest::closeBox() {
-    window_->close();
+    ui_.window()->close();
     return QStringLiteral("close box");
 }
 
@@ -375,9 +367,9 @@ QString RandomSessionTest::fillEntries() {
 }
 
 QString RandomSessionTest::openDialog() {
-    if (!watchdog_.strays().isEmpty()) {
+    if (!ui_.watchdog().strays().isEmpty()) {
         return QStringLiteral("a real dialog opened: ") +
-               watchdog_.strays().join(QStringLiteral(", "));
+               ui_.watchdog().strays().join(QStringLiteral(", "));
     }
     if (QWidget* modal = QApplication::activeModalWidget()) {
         return QStringLiteral("a modal window is left open: ") + modal->windowTitle();

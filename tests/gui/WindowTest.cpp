@@ -14,8 +14,8 @@
 #include <string>
 #include <vector>
 
-#include "DialogWatchdog.h"
 #include "GuiTests.h"
+#include "WindowUnderTest.h"
 #include "info/Reference.h"
 #include "ui/HeadlessPlatform.h"
 #include "ui/Program.h"
@@ -71,11 +71,11 @@ private slots:
     void menuShortcutsShowTheReferenceMessages();
 
 private:
-    Sheet& sheet() { return program_->sheet(); }
+    Sheet& sheet() { return ui_.sheet(); }
 
     template <class W>
     W* child(std::string_view controlName) {
-        W* w = window_->findChild<W*>(qtText(std::string(controlName)));
+        W* w = ui_.window()->findChild<W*>(qtText(std::string(controlName)));
         if (!w) qFatal("the window has no %s", std::string(controlName).c_str());
         return w;
     }
@@ -99,7 +99,7 @@ private:
     /// A key to whichever widget has the focus.
     void key(Qt::Key k, Qt::KeyboardModifiers modifiers = {}) {
         QWidget* target = QApplication::focusWidget();
-        QTest::keyClick(target ? target : window_.get(), k, modifiers);
+        QTest::keyClick(target ? target : ui_.window(), k, modifiers);
     }
 
     QString focusName() {
@@ -116,29 +116,17 @@ private:
     /// The same dialogs, of every kind, as `expected`.
     void verifyDialogs(const std::vector<HeadlessPlatform::Event>& expected);
 
-    DialogWatchdog watchdog_;
-    std::unique_ptr<HeadlessPlatform> platform_;
-    std::unique_ptr<Program> program_;
-    std::unique_ptr<MainWindow> window_;
+    WindowUnderTest ui_;
 };
 
 void WindowTest::init() {
-    watchdog_.reset();
-    platform_ = std::make_unique<HeadlessPlatform>();
-    program_ = std::make_unique<Program>(*platform_);
-    window_ = std::make_unique<MainWindow>(program_->sheet());
-    program_->start();
-    window_->placeOnScreen();
-    window_->show();
-    QVERIFY(QTest::qWaitForWindowActive(window_.get()));
+    ui_.watchdog().reset();
+    QVERIFY(ui_.open({.onScreen = true, .active = true}));
 }
 
 void WindowTest::cleanup() {
-    window_.reset();
-    program_.reset();
-    platform_.reset();
-    QVERIFY2(watchdog_.strays().isEmpty(),
-             qPrintable(QStringLiteral("unexpected dialogs: ") + watchdog_.strays().join(", ")));
+    ui_.close();
+    QVERIFY2(ui_.strays().isEmpty(), qPrintable(ui_.strays()));
 }
 
 void WindowTest::verifyMirror() {
@@ -176,7 +164,7 @@ void WindowTest::verifySameFields(const Sheet& expected) {
 }
 
 void WindowTest::verifyMessages(const std::vector<Message>& expected) {
-    const std::vector<Message> shown = platform_->messages();
+    const std::vector<Message> shown = ui_.platform().messages();
     QVERIFY2(
         shown == expected,
         qPrintable(
@@ -184,7 +172,7 @@ void WindowTest::verifyMessages(const std::vector<Message>& expected) {
 }
 
 void WindowTest::verifyDialogs(const std::vector<HeadlessPlatform::Event>& expected) {
-    const std::vector<HeadlessPlatform::Event>& shown = platform_->events();
+    const std::vector<HeadlessPlatform::Event>& shown = ui_.platform().events();
     QCOMPARE(shown.size(), expected.size());
     for (std::size_t i = 0; i < shown.size(); ++i) {
         QVERIFY(shown[i].kind == expected[i].kind);
@@ -198,14 +186,14 @@ void WindowTest::startsInRatedSpeedPlacedByTheSheet() {
     QCOMPARE(focusName(), QStringLiteral("txtImpSpeed"));
     // Where the sheet's place would put the window off the screen, the left
     // edge is kept on it.
-    const QRect screen = window_->screen()->availableGeometry();
+    const QRect screen = ui_.window()->screen()->availableGeometry();
     if (sheet().windowLeft() >= screen.left() &&
-        sheet().windowLeft() + window_->frameGeometry().width() <= screen.right() + 1) {
-        QCOMPARE(window_->x(), sheet().windowLeft());
+        sheet().windowLeft() + ui_.window()->frameGeometry().width() <= screen.right() + 1) {
+        QCOMPARE(ui_.window()->x(), sheet().windowLeft());
     } else {
-        QVERIFY(window_->x() >= screen.left());
+        QVERIFY(ui_.window()->x() >= screen.left());
     }
-    QVERIFY(window_->windowTitle().startsWith(QStringLiteral("Tarnwick ")));
+    QVERIFY(ui_.window()->windowTitle().startsWith(QStringLiteral("Tarnwick ")));
     verifyMirror();
 }
 
@@ -265,7 +253,7 @@ void WindowTest::calculateShowsResultsAndPaintsShortfallsRed() {
     QCOMPARE(edit(F::txtImpMinCrosshead)->palette().color(QPalette::Base),
              QColor(0xFF, 0xFF, 0x00));
     QVERIFY(button(B::cmdMaxRunby)->isEnabled());
-    QVERIFY(!platform_->messages().empty());
+    QVERIFY(!ui_.platform().messages().empty());
     verifyMessages(expected.platform.messages());
     verifySameFields(expected.sheet());
     QCOMPARE(focusName(), sheetFocusName());
@@ -349,40 +337,40 @@ void WindowTest::enterCalculatesAndEscAsksToClose() {
     verifyMessages(expected.platform.messages());
     QCOMPARE(focusName(), sheetFocusName());
 
-    platform_->clearEvents();
+    ui_.platform().clearEvents();
     expected.platform.clearEvents();
-    platform_->queueAnswer(Answer::No);
+    ui_.platform().queueAnswer(Answer::No);
     key(Qt::Key_Escape);
     expected.platform.queueAnswer(Answer::No);
     expected.sheet().press(B::cmdExit);
     verifyMessages(expected.platform.messages());
-    QVERIFY(window_->isVisible());
+    QVERIFY(ui_.window()->isVisible());
     QVERIFY(!sheet().closed());
 
-    platform_->queueAnswer(Answer::Yes);
+    ui_.platform().queueAnswer(Answer::Yes);
     key(Qt::Key_Escape);
     QVERIFY(sheet().closed());
-    QVERIFY(!window_->isVisible());
+    QVERIFY(!ui_.window()->isVisible());
 }
 
 void WindowTest::closeBoxAndExitAskFirst() {
     type(F::txtImpSpeed, QStringLiteral("350"));
-    platform_->queueAnswer(Answer::Cancel);
-    window_->close();
-    QCOMPARE(platform_->messages().size(), std::size_t{1});
-    QCOMPARE(platform_->messages().front().defaultButton, Answer::Cancel);
-    QVERIFY(window_->isVisible());
+    ui_.platform().queueAnswer(Answer::Cancel);
+    ui_.window()->close();
+    QCOMPARE(ui_.platform().messages().size(), std::size_t{1});
+    QCOMPARE(ui_.platform().messages().front().defaultButton, Answer::Cancel);
+    QVERIFY(ui_.window()->isVisible());
     QCOMPARE(edit(F::txtImpSpeed)->text(), QStringLiteral("350"));
 
-    platform_->queueAnswer(Answer::No);
+    ui_.platform().queueAnswer(Answer::No);
     click(B::cmdExit);
-    QCOMPARE(platform_->messages().size(), std::size_t{2});
-    QVERIFY(window_->isVisible());
+    QCOMPARE(ui_.platform().messages().size(), std::size_t{2});
+    QVERIFY(ui_.window()->isVisible());
 
-    platform_->queueAnswer(Answer::Yes);
-    window_->close();
+    ui_.platform().queueAnswer(Answer::Yes);
+    ui_.window()->close();
     QVERIFY(sheet().closed());
-    QVERIFY(!window_->isVisible());
+    QVERIFY(!ui_.window()->isVisible());
 }
 
 void WindowTest::tabFollowsTheSheetOrderAndMovesTheSheetFocus() {
@@ -413,32 +401,32 @@ void WindowTest::tabFollowsTheSheetOrderAndMovesTheSheetFocus() {
 void WindowTest::enterOnAFocusedButtonPressesThatButton() {
     for (int i = 0; i < 20 && focusName() != QStringLiteral("cmdExit"); ++i) key(Qt::Key_Tab);
     QCOMPARE(focusName(), QStringLiteral("cmdExit"));
-    platform_->queueAnswer(Answer::No);
+    ui_.platform().queueAnswer(Answer::No);
     key(Qt::Key_Return);
 
     Windowless expected;
     expected.platform.queueAnswer(Answer::No);
     expected.sheet().press(B::cmdExit);
     verifyMessages(expected.platform.messages());
-    QVERIFY(window_->isVisible());
+    QVERIFY(ui_.window()->isVisible());
 }
 
 void WindowTest::menuShortcutsShowTheReferenceMessages() {
-    QTest::keyClick(window_.get(), Qt::Key_O, Qt::ControlModifier);
-    QVERIFY(!platform_->messages().empty());
+    QTest::keyClick(ui_.window(), Qt::Key_O, Qt::ControlModifier);
+    QVERIFY(!ui_.platform().messages().empty());
     verifyMessages({*Reference::messageFor(M::mnuOil)});
 
-    platform_->clearEvents();
+    ui_.platform().clearEvents();
     QTest::keyClick(edit(F::txtImpSpeed), Qt::Key_F2);
     verifyMessages({*Reference::messageFor(M::mnu2000)});
 
     // Ctrl+D reaches the data report: the same dialogs as without a window.
-    platform_->clearEvents();
-    QTest::keyClick(window_.get(), Qt::Key_D, Qt::ControlModifier);
+    ui_.platform().clearEvents();
+    QTest::keyClick(ui_.window(), Qt::Key_D, Qt::ControlModifier);
     Windowless expected;
     expected.sheet().choose(M::mnuPrintData);
     verifyDialogs(expected.platform.events());
-    QVERIFY(window_->isVisible());
+    QVERIFY(ui_.window()->isVisible());
 }
 
 TARNWICK_GUI_TEST(WindowTest);
