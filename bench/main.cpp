@@ -7,6 +7,7 @@
 #include <benchmark/benchmark.h>
 
 #include <QApplication>
+#include <clocale>
 #include <cstring>
 #include <iostream>
 #include <vector>
@@ -37,6 +38,9 @@ int main(int argc, char* argv[]) {
         if (type == QtCriticalMsg || type == QtFatalMsg) std::cerr << qPrintable(message) << '\n';
     });
     QApplication app(count, args.data());
+    // The application has taken the desktop's locale; the benchmark's flags
+    // ("--benchmark_min_time=0.001") and its tables use the period.
+    std::setlocale(LC_NUMERIC, "C");
 
     benchmark::Initialize(&count, args.data());
     if (benchmark::ReportUnrecognizedArguments(count, args.data())) return 2;
