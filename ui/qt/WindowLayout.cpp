@@ -29,7 +29,15 @@ class FittingEdit : public QLineEdit {
 public:
     FittingEdit(QString sample, QWidget* parent) : QLineEdit(parent), sample_(std::move(sample)) {
         setSizePolicy(QSizePolicy::Fixed, QSizePolicy::Fixed);
-        connect(this, &QLineEdit::textChanged, this, [this] { updateGeometry(); });
+        // Only a change of the width the text needs moves the layout: most
+        // results fit the sample, and a relayout of the whole window on every
+        // result written would cost more than the calculation itself.
+        connect(this, &QLineEdit::textChanged, this, [this] {
+            const int width = textWidth();
+            if (width == laidOutWidth_) return;
+            laidOutWidth_ = width;
+            updateGeometry();
+        });
     }
 
     QSize sizeHint() const override {
@@ -38,16 +46,22 @@ public:
         const QSize hint = QLineEdit::sizeHint();
         const QFontMetrics fm(font());
         const int chrome = hint.width() - 17 * fm.horizontalAdvance(QLatin1Char('x'));
-        const int text =
-            std::max(fm.horizontalAdvance(sample_), fm.horizontalAdvance(this->text()));
+        laidOutWidth_ = textWidth();
         // The caret after the last character needs room of its own.
-        return {chrome + text + 2 * kCaretRoom, hint.height()};
+        return {chrome + laidOutWidth_ + 2 * kCaretRoom, hint.height()};
     }
     QSize minimumSizeHint() const override { return sizeHint(); }
 
 private:
+    /// The width of the text or the sample, whichever is longer.
+    int textWidth() const {
+        const QFontMetrics fm(font());
+        return std::max(fm.horizontalAdvance(sample_), fm.horizontalAdvance(text()));
+    }
+
     static constexpr int kCaretRoom = 2;
     QString sample_;
+    mutable int laidOutWidth_ = -1;  ///< the text width of the last size hint
 };
 
 // Columns of the data block.
