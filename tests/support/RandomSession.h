@@ -299,7 +299,7 @@ private:
             F f = F(i);
             if (f == F::txtID || !sheet().visible(f) || sheet().locked(f)) continue;
             if (pick(10) == 0) continue;
-            out += " " + std::string(name(f)) + "=" + plausible(f);
+            out.append(" ").append(name(f)).append("=").append(plausible(f));
             sheet().setFocus(f);
             sheet().setText(f, out.substr(out.rfind('=') + 1));
         }
