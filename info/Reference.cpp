@@ -28,8 +28,7 @@ Message plain(std::string title, std::string prompt) {
 
 /// A message with the OK button and the information icon.
 Message information(std::string title, std::string prompt) {
-    return {std::move(prompt), std::move(title), Icon::Information, Buttons::Ok, Answer::Ok,
-            true};
+    return {std::move(prompt), std::move(title), Icon::Information, Buttons::Ok, Answer::Ok, true};
 }
 
 }  // namespace

@@ -2,8 +2,8 @@
 
 #include <QApplication>
 #include <QPalette>
-#include <QVariant>
 #include <QStringList>
+#include <QVariant>
 #include <algorithm>
 
 #include "ui/qt/Accessibility.h"
