@@ -177,6 +177,20 @@ void menus(Catalogue& c) {
 
 }  // namespace
 
+std::string_view colourName(Colour colour) {
+    switch (colour) {
+        case Colour::White:
+            return "white";
+        case Colour::Yellow:
+            return "yellow";
+        case Colour::Red:
+            return "red";
+        case Colour::Standard:
+            break;
+    }
+    return "standard";
+}
+
 Catalogue initialCatalogue() {
     Catalogue c;
     fields(c);

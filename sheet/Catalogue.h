@@ -4,6 +4,7 @@
 
 #include <array>
 #include <string>
+#include <string_view>
 
 #include "sheet/Elements.h"
 
@@ -12,6 +13,9 @@ namespace tarnwick {
 /// Background colours the program uses; Standard is the window's own
 /// background, which a field keeps until the program first paints it.
 enum class Colour { Standard, White, Yellow, Red };
+
+/// The colour's name in lower case: "standard", "white", "yellow", "red".
+std::string_view colourName(Colour colour);
 
 struct TextField {
     std::string text;

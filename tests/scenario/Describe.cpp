@@ -50,17 +50,7 @@ std::string yesNo(bool on) {
 }
 
 std::string colourWord(Colour colour) {
-    switch (colour) {
-        case Colour::Standard:
-            return "standard";
-        case Colour::White:
-            return "white";
-        case Colour::Yellow:
-            return "yellow";
-        case Colour::Red:
-            return "red";
-    }
-    return "?";
+    return std::string(colourName(colour));
 }
 
 std::string iconWord(Icon icon) {
