@@ -13,6 +13,7 @@
 #include <vector>
 
 #include "Goals.h"
+#include "ui/qt/ApplicationSetup.h"
 
 int main(int argc, char* argv[]) {
     bool enforce = false;
@@ -38,6 +39,7 @@ int main(int argc, char* argv[]) {
         if (type == QtCriticalMsg || type == QtFatalMsg) std::cerr << qPrintable(message) << '\n';
     });
     QApplication app(count, args.data());
+    tarnwick::setUpApplication();
     // The application has taken the desktop's locale; the benchmark's flags
     // ("--benchmark_min_time=0.001") and its tables use the period.
     std::setlocale(LC_NUMERIC, "C");

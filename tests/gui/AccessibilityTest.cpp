@@ -130,6 +130,9 @@ private:
 void AccessibilityTest::init() {
     ui_.watchdog().reset();
     QVERIFY(ui_.open({}));
+    // A screen reader comes after the window is shown, as the platform's
+    // accessibility bridge tells it: from then on every name is given.
+    QAccessible::setActive(true);
 }
 
 void AccessibilityTest::cleanup() {

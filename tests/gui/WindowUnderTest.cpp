@@ -20,9 +20,10 @@ bool WindowUnderTest::openOn(HeadlessPlatform& platform, Way way) {
 }
 
 bool WindowUnderTest::show(Way way) {
+    // In the calculator's order: the program starts, then its window is made.
     program_ = std::make_unique<Program>(*platform_);
-    window_ = std::make_unique<MainWindow>(program_->sheet());
     program_->start();
+    window_ = std::make_unique<MainWindow>(program_->sheet());
     if (way.onScreen) window_->placeOnScreen();
     window_->show();
     return way.active ? QTest::qWaitForWindowActive(window_.get())

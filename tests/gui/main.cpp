@@ -9,12 +9,15 @@
 #include <vector>
 
 #include "GuiTests.h"
+#include "ui/qt/ApplicationSetup.h"
 #include "ui/qt/GuardedApplication.h"
 
 int main(int argc, char* argv[]) {
     // Guarded as the calculator is; without a platform to report to, an
     // escaped exception still ends the run.
     tarnwick::GuardedApplication app(argc, argv);
+    // The name, style and fonts the calculator sets up for itself.
+    tarnwick::setUpApplication();
     // A window closed by a test must not end the application under the
     // tests that follow.
     QApplication::setQuitOnLastWindowClosed(false);

@@ -203,7 +203,21 @@ void installOptionRole() {
     (void)installed;
 }
 
-void setUpAccessibility(const Sheet& sheet, const SheetWidgets& widgets) {
+namespace {
+
+// Set once assistive technology has been listening; Qt tells of it through
+// the activation observers, and QAccessible::isActive() says whether it
+// listens now.
+bool everListened = false;
+
+}  // namespace
+
+bool accessibilityListening() {
+    return everListened || QAccessible::isActive();
+}
+
+AccessibilityLink::AccessibilityLink(const Sheet& sheet, const SheetWidgets& widgets)
+    : sheet_(sheet), widgets_(widgets) {
     for (const FieldCaption& c : kFieldCaptions) {
         QLabel* row = widgets[c.row];
         if (row && !row->buddy()) row->setBuddy(widgets[c.field]);
@@ -212,12 +226,28 @@ void setUpAccessibility(const Sheet& sheet, const SheetWidgets& widgets) {
     for (const Question& q : kQuestions) {
         if (QLabel* question = widgets[q.question]) question->setBuddy(widgets[q.first]);
     }
-    for (int i = 0; i < kLabelCount; ++i) describe(sheet, widgets, static_cast<L>(i));
-    for (int i = 0; i < kOptionCount; ++i) describe(sheet, widgets, static_cast<O>(i));
-    for (int i = 0; i < kButtonCount; ++i) describe(sheet, widgets, static_cast<B>(i));
+    QAccessible::installActivationObserver(this);
+    if (accessibilityListening()) describeAll();
+}
+
+AccessibilityLink::~AccessibilityLink() {
+    QAccessible::removeActivationObserver(this);
+}
+
+void AccessibilityLink::accessibilityActiveChanged(bool active) {
+    if (!active) return;
+    everListened = true;
+    describeAll();
+}
+
+void AccessibilityLink::describeAll() {
+    for (int i = 0; i < kLabelCount; ++i) describe(sheet_, widgets_, static_cast<L>(i));
+    for (int i = 0; i < kOptionCount; ++i) describe(sheet_, widgets_, static_cast<O>(i));
+    for (int i = 0; i < kButtonCount; ++i) describe(sheet_, widgets_, static_cast<B>(i));
 }
 
 void describe(const Sheet& sheet, const SheetWidgets& widgets, L l) {
+    if (!accessibilityListening()) return;
     setDescription(widgets[l], plainText(sheet.tooltip(l)));
     for (const FieldCaption& c : kFieldCaptions) {
         if (c.row == l || c.about == l || (c.hasUnit && c.unit == l)) {
@@ -234,6 +264,7 @@ void describe(const Sheet& sheet, const SheetWidgets& widgets, L l) {
 
 // An option without a tooltip of its own is explained by its question's.
 void describe(const Sheet& sheet, const SheetWidgets& widgets, O o) {
+    if (!accessibilityListening()) return;
     const Question* q = questionOf(o);
     if (!q) return;
     const OptionElement& option = sheet.option(o);
@@ -244,6 +275,7 @@ void describe(const Sheet& sheet, const SheetWidgets& widgets, O o) {
 }
 
 void describe(const Sheet& sheet, const SheetWidgets& widgets, B b) {
+    if (!accessibilityListening()) return;
     const ButtonElement& button = sheet.button(b);
     setName(widgets[b], buttonName(b, withoutAccessKey(button.caption)));
     setDescription(widgets[b], plainText(button.tooltip));

@@ -31,7 +31,7 @@ MainWindow::MainWindow(Sheet& sheet, QWidget* parent)
     setKeyboardOrder(widgets_);
 
     view_.mirrorAll();
-    setUpAccessibility(sheet_, widgets_);
+    accessibility_ = std::make_unique<AccessibilityLink>(sheet_, widgets_);
     input_ = new UserInput(sheet_, widgets_, view_, [this] { afterAction(); });
     input_->setParent(this);
     input_->connectWidgets();

@@ -4,8 +4,10 @@
 #pragma once
 
 #include <QMainWindow>
+#include <memory>
 
 #include "sheet/Sheet.h"
+#include "ui/qt/Accessibility.h"
 #include "ui/qt/SheetView.h"
 #include "ui/qt/UserInput.h"
 #include "ui/qt/Widgets.h"
@@ -38,6 +40,7 @@ private:
     Sheet& sheet_;
     SheetWidgets widgets_;
     SheetView view_;
+    std::unique_ptr<AccessibilityLink> accessibility_;
     UserInput* input_ = nullptr;
 };
 

@@ -43,21 +43,20 @@ QString tooltipText(const std::string& text) {
     QStringList lines;
     QString line;
     bool first = true;
-    for (const QString& word : plain.split(QLatin1Char(' '))) {
+    for (QStringView word : QStringView(plain).split(u' ')) {
         if (first) {
-            line = word;
+            line = word.toString();
             first = false;
         } else if (line.isEmpty() && !lines.isEmpty()) {
-            line = word;  // blanks at a line break are dropped
+            line = word.toString();  // blanks at a line break are dropped
         } else if (line.size() + 1 + word.size() > kTooltipLine && !line.trimmed().isEmpty()) {
-            lines << line;
-            line = word;
+            lines << line.toHtmlEscaped();
+            line = word.toString();
         } else {
-            line += QLatin1Char(' ') + word;
+            line.append(u' ').append(word);
         }
     }
-    lines << line;
-    for (QString& l : lines) l = l.toHtmlEscaped();
+    lines << line.toHtmlEscaped();
     return QStringLiteral("<p style='white-space:pre'>") + lines.join(QStringLiteral("<br>")) +
            QStringLiteral("</p>");
 }

@@ -6,7 +6,6 @@
 #include <QGridLayout>
 #include <QHBoxLayout>
 #include <QPalette>
-#include <QRegularExpression>
 #include <QVBoxLayout>
 #include <algorithm>
 #include <string>
@@ -100,13 +99,15 @@ public:
 
     QLabel* unit(L l) {
         QLabel* u = label(l);
-        // The column keeps its width whichever unit it shows.
-        const QFontMetrics fm(u->font());
-        int width = 0;
-        for (const char* text : {"IN", "MM", "FPM", "MPS"}) {
-            width = std::max(width, fm.horizontalAdvance(QLatin1String(text)));
+        // The column keeps its width whichever unit it shows. Every unit
+        // label has the window's font: measured once.
+        if (unitWidth_ < 0) {
+            const QFontMetrics fm(u->font());
+            for (const char* text : {"IN", "MM", "FPM", "MPS"}) {
+                unitWidth_ = std::max(unitWidth_, fm.horizontalAdvance(QLatin1String(text)));
+            }
         }
-        u->setMinimumWidth(width);
+        u->setMinimumWidth(unitWidth_);
         return u;
     }
 
@@ -311,6 +312,7 @@ public:
 private:
     QWidget& client_;
     SheetWidgets& w_;
+    int unitWidth_ = -1;
 };
 
 }  // namespace
@@ -344,8 +346,7 @@ void fitToTexts(const SheetWidgets& w) {
     // The maximum runby caption breaks at its run of blanks: no wider than
     // its first part.
     QLabel* caption = w[L::Label40];
-    const QString first =
-        caption->text().split(QRegularExpression(QStringLiteral("\\s{2,}"))).constFirst();
+    const QString first = caption->text().section(QStringLiteral("  "), 0, 0);
     const int width = QFontMetrics(caption->font()).horizontalAdvance(first) + 2;
     caption->setMaximumWidth(width);
     caption->setMinimumSize(width, caption->heightForWidth(width));
