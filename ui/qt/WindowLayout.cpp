@@ -206,7 +206,6 @@ public:
             } else {
                 large.setPixelSize(large.pixelSize() * 7 / 5);
             }
-            large.setBold(true);
             edit->setFont(large);
             boxes->addWidget(edit);
             boxes->addSpacing(4);
