@@ -3,14 +3,14 @@
 #include <QApplication>
 #include <QFont>
 
-#include "ui/qt/DeferredIcons.h"
+#include "ui/qt/WindowStyle.h"
 
 namespace tarnwick {
 
 void setUpApplication() {
     QApplication::setApplicationName(QStringLiteral("Tarnwick"));
     // Before any widget: the menu bar's icons then load only if shown.
-    QApplication::setStyle(new DeferredIconStyle);
+    QApplication::setStyle(new WindowStyle);
 
     // The desktop's font, with text in scripts that need no shaping (the
     // window's Latin captions, the numbers) laid out straight from the
