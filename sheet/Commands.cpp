@@ -23,18 +23,15 @@ constexpr double kMetricTieDownSpeed = 3.56;   // m/s
 // range of a double.
 constexpr double kLargestEntry = 1e15;
 
-bool unusable(double value) {
-    return !(std::abs(value) < kLargestEntry);
-}
-
 // Measured clearances of this size or more are refused like missing
 // entries: below it a difference keeps its two decimals exact in the fifteen
 // significant digits the result format writes, above it the difference would
 // show digits that were never computed.
 constexpr double kLargestMeasured = 1e13;
 
-bool unusableMeasured(double value) {
-    return !(std::abs(value) < kLargestMeasured);
+/// Whether a value is `largest` or more in size, or no number at all.
+bool tooLarge(double value, double largest) {
+    return !(std::abs(value) < largest);
 }
 
 Message entryMissing() {
@@ -61,7 +58,7 @@ bool Commands::entriesAccepted() {
 
     if (sheet_.selected(O::optSpring)) {
         const double govTrip = read(in.govTrip);
-        if (govTrip <= 0 || unusable(govTrip)) {
+        if (govTrip <= 0 || tooLarge(govTrip, kLargestEntry)) {
             sheet_.message(entryMissing());
             sheet_.setFocus(in.govTrip);
             return false;
@@ -77,7 +74,7 @@ bool Commands::entriesAccepted() {
                                                     {in.stroke, true}}};
     for (const auto& [field, mustBePositive] : checks) {
         const double value = read(field);
-        if ((mustBePositive && value <= 0) || unusable(value)) {
+        if ((mustBePositive && value <= 0) || tooLarge(value, kLargestEntry)) {
             sheet_.message(entryMissing());
             sheet_.setFocus(field);
             return false;
@@ -87,7 +84,7 @@ bool Commands::entriesAccepted() {
     // The measured clearances may be left empty, but one too large to take
     // the minimum from is refused like an entry.
     for (F field : kMeasured) {
-        if (unusableMeasured(read(field))) {
+        if (tooLarge(read(field), kLargestMeasured)) {
             sheet_.message(entryMissing());
             sheet_.setFocus(field);
             return false;
@@ -113,7 +110,7 @@ void Commands::cmdMaxRunby_Click() {
     sheet_.setText(F::txtMetMaxRunby, "");
     for (F f : kMeasured) {
         const double measured = lenient(sheet_.text(f));
-        if (measured <= 0 || unusableMeasured(measured)) {
+        if (measured <= 0 || tooLarge(measured, kLargestMeasured)) {
             sheet_.message(std::string("Have you made a positive entry in all ") + "fields?",
                            "Please Make An Entry", Icon::Question);
             sheet_.setFocus(f);

@@ -21,6 +21,7 @@
 #include "ui/Program.h"
 #include "ui/qt/GuardedApplication.h"
 #include "ui/qt/MainWindow.h"
+#include "ui/qt/Palette.h"
 #include "ui/qt/QtPlatform.h"
 
 namespace tarnwick {
@@ -178,8 +179,7 @@ void GuardTest::aFailureInsideAReactionLeavesTheSheetMirrored() {
     for (int i = 0; i < kFieldCount; ++i) {
         const F f = static_cast<F>(i);
         QCOMPARE(edit(f)->text(), qtText(sheet().text(f)));
-        QCOMPARE(edit(f)->palette().color(QPalette::Base),
-                 SheetView::background(sheet().colour(f)));
+        QCOMPARE(edit(f)->palette().color(QPalette::Base), fieldBackground(sheet().colour(f)));
     }
     verifyUsable();
 }

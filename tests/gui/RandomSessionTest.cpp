@@ -27,6 +27,7 @@
 #include "ui/HeadlessPlatform.h"
 #include "ui/Program.h"
 #include "ui/qt/MainWindow.h"
+#include "ui/qt/Palette.h"
 #include "ui/qt/SheetView.h"
 
 namespace tarnwick {
@@ -394,7 +395,7 @@ QString RandomSessionTest::fieldMismatch(F f) {
         return what + QStringLiteral("shows %1, the sheet holds %2")
                           .arg(quoted(w->text()), quoted(field.text));
     }
-    if (w->palette().color(QPalette::Base) != SheetView::background(field.colour)) {
+    if (w->palette().color(QPalette::Base) != fieldBackground(field.colour)) {
         return what + QStringLiteral("has background %1, the sheet's colour is %2")
                           .arg(w->palette().color(QPalette::Base).name())
                           .arg(static_cast<int>(field.colour));

@@ -20,6 +20,7 @@
 #include "ui/HeadlessPlatform.h"
 #include "ui/Program.h"
 #include "ui/qt/MainWindow.h"
+#include "ui/qt/Palette.h"
 #include "ui/qt/SheetView.h"
 
 namespace tarnwick {
@@ -136,7 +137,7 @@ void WindowTest::verifyMirror() {
         QCOMPARE(e->text(), qtText(sheet().text(f)));
         QCOMPARE(e->isReadOnly(), sheet().locked(f));
         QCOMPARE(e->isHidden(), !sheet().visible(f));
-        QCOMPARE(e->palette().color(QPalette::Base), SheetView::background(sheet().colour(f)));
+        QCOMPARE(e->palette().color(QPalette::Base), fieldBackground(sheet().colour(f)));
         QCOMPARE(bool(e->focusPolicy() & Qt::TabFocus), sheet().tabStop(f));
     }
     for (int i = 0; i < kLabelCount; ++i) {

@@ -14,6 +14,8 @@
 #include <QVBoxLayout>
 #include <algorithm>
 
+#include "ui/qt/Widgets.h"
+
 namespace tarnwick {
 
 namespace {
@@ -25,30 +27,12 @@ constexpr qsizetype kColumns = 124;
 // Room a window manager takes beside a title for its icon and buttons.
 constexpr int kTitleRoom = 160;
 
-/// A long line broken at blanks into lines of at most kColumns characters.
-void breakInto(QStringList& lines, const QString& line) {
-    if (line.size() <= kColumns) {
-        lines << line;
-        return;
-    }
-    QString current;
-    for (const QString& word : line.split(QLatin1Char(' '))) {
-        if (!current.isEmpty() && current.size() + 1 + word.size() > kColumns) {
-            lines << current;
-            current = word;
-        } else {
-            current = current.isEmpty() ? word : current + QLatin1Char(' ') + word;
-        }
-    }
-    lines << current;
-}
-
 }  // namespace
 
 QStringList cardLines(const std::string& prompt) {
     QStringList lines;
     for (const QString& line : QString::fromStdString(prompt).split(QStringLiteral("\r\n"))) {
-        breakInto(lines, line);
+        lines << breakAtBlanks(line, kColumns);
     }
     return lines;
 }

@@ -1,9 +1,7 @@
 #include "ui/qt/SheetView.h"
 
-#include <QApplication>
 #include <QPalette>
 #include <QStringList>
-#include <QVariant>
 #include <algorithm>
 
 #include "ui/qt/Accessibility.h"
@@ -26,9 +24,6 @@ private:
     bool before_;
 };
 
-// The sheet colour a field's palette was last set for.
-constexpr const char* kColourProperty = "tarnwickColour";
-
 // Tooltip lines break at blanks after this many characters.
 constexpr qsizetype kTooltipLine = 60;
 
@@ -40,33 +35,14 @@ constexpr qsizetype kTooltipLine = 60;
 QString tooltipText(const std::string& text) {
     const QString plain = qtText(text);
     if (plain.size() <= kTooltipLine) return plain;
-    QStringList lines;
-    QString line;
-    bool first = true;
-    for (QStringView word : QStringView(plain).split(u' ')) {
-        if (first) {
-            line = word.toString();
-            first = false;
-        } else if (line.isEmpty() && !lines.isEmpty()) {
-            line = word.toString();  // blanks at a line break are dropped
-        } else if (line.size() + 1 + word.size() > kTooltipLine && !line.trimmed().isEmpty()) {
-            lines << line.toHtmlEscaped();
-            line = word.toString();
-        } else {
-            line.append(u' ').append(word);
-        }
-    }
-    lines << line.toHtmlEscaped();
+    QStringList lines = breakAtBlanks(plain, kTooltipLine);
+    for (QString& line : lines) line = line.toHtmlEscaped();
     return QStringLiteral("<p style='white-space:pre'>") + lines.join(QStringLiteral("<br>")) +
            QStringLiteral("</p>");
 }
 
 SheetView::SheetView(const Sheet& sheet, const SheetWidgets& widgets)
     : sheet_(sheet), widgets_(widgets) {}
-
-QColor SheetView::background(Colour colour) {
-    return fieldBackground(colour);
-}
 
 void SheetView::mirrorAll() {
     Raised guard(mirroring_);
@@ -122,10 +98,10 @@ void SheetView::mirror(F f) {
 
     // A fixed background comes with its own text colours; the standard one
     // leaves the field to the desktop's palette.
-    const QVariant colour = QVariant::fromValue(static_cast<int>(field.colour));
-    if (w->property(kColourProperty) != colour) {
+    std::optional<Colour>& shown = shownColours_[idx(f)];
+    if (shown != field.colour) {
         w->setPalette(fieldPalette(field.colour));
-        w->setProperty(kColourProperty, colour);
+        shown = field.colour;
     }
 
     // Only a selected stretch is copied: a bare caret stays where the user

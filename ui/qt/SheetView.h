@@ -4,8 +4,9 @@
 // input routing can tell the program's own moves from the user's.
 #pragma once
 
-#include <QColor>
 #include <QString>
+#include <array>
+#include <optional>
 #include <string>
 
 #include "sheet/Sheet.h"
@@ -24,10 +25,6 @@ public:
     void mirrorAll();
     bool mirroring() const { return mirroring_; }
 
-    /// The background of a field in the given colour; Standard is the
-    /// palette's own base colour.
-    static QColor background(Colour colour);
-
 private:
     void mirror(F f);
     void mirror(L l);
@@ -37,6 +34,9 @@ private:
     const Sheet& sheet_;
     const SheetWidgets& widgets_;
     bool mirroring_ = false;
+    /// The colour each field's palette was last set for; none before the
+    /// first mirror.
+    std::array<std::optional<Colour>, kFieldCount> shownColours_{};
 };
 
 /// A tooltip as the widget shows it: long texts are broken into lines of

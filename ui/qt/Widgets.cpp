@@ -37,6 +37,28 @@ int utf16Position(const QString& text, int characterPosition) {
     return static_cast<int>(i);
 }
 
+QStringList breakAtBlanks(const QString& text, qsizetype width) {
+    if (text.size() <= width) return {text};
+    QStringList lines;
+    QString line;
+    bool first = true;
+    for (QStringView word : QStringView(text).split(u' ')) {
+        if (first) {
+            line = word.toString();
+            first = false;
+        } else if (line.isEmpty() && !lines.isEmpty()) {
+            line = word.toString();  // blanks at a line break are dropped
+        } else if (line.size() + 1 + word.size() > width && !line.trimmed().isEmpty()) {
+            lines << line;
+            line = word.toString();
+        } else {
+            line.append(u' ').append(word);
+        }
+    }
+    lines << line;
+    return lines;
+}
+
 QWidget* SheetWidgets::widget(Element e) const {
     switch (e.kind) {
         case Element::Kind::Field:

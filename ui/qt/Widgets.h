@@ -9,6 +9,7 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QString>
+#include <QStringList>
 #include <array>
 #include <string>
 
@@ -59,5 +60,11 @@ inline QString qtText(const std::string& text) {
 int characterPosition(const QString& text, int utf16Position);
 /// A position counted in characters as a position in UTF-16 units.
 int utf16Position(const QString& text, int characterPosition);
+
+/// A text broken at blanks into lines of at most `width` characters where
+/// its words allow; a text that fits is its one line. Runs of blanks inside
+/// a line are kept as written; at a break they end the line as far as they
+/// fit, and no later line starts with blanks.
+QStringList breakAtBlanks(const QString& text, qsizetype width);
 
 }  // namespace tarnwick
