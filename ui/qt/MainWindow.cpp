@@ -6,6 +6,8 @@
 #include <QKeyEvent>
 #include <QMenuBar>
 #include <QScreen>
+#include <QShowEvent>
+#include <QTimer>
 #include <algorithm>
 
 #include "ui/qt/Accessibility.h"
@@ -50,6 +52,7 @@ MainWindow::~MainWindow() {
 }
 
 void MainWindow::placeOnScreen() {
+    placed_ = true;
     int left = sheet_.windowLeft();
     int top = 0;
     if (const QScreen* screen = QGuiApplication::primaryScreen()) {
@@ -61,6 +64,15 @@ void MainWindow::placeOnScreen() {
         top = area.top() + std::max(0, (area.height() - frameGeometry().height()) / 2);
     }
     move(left, top);
+}
+
+// Before the window is shown its frame is not known, and a window kept on
+// the screen by its right edge would stick out by the frame's width.
+void MainWindow::showEvent(QShowEvent* event) {
+    QMainWindow::showEvent(event);
+    if (placed_ && !event->spontaneous()) {
+        QTimer::singleShot(0, this, [this] { placeOnScreen(); });
+    }
 }
 
 void MainWindow::changeEvent(QEvent* event) {

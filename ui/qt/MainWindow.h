@@ -25,11 +25,13 @@ public:
     const SheetWidgets& widgets() const { return widgets_; }
 
     /// Puts the window's left edge where the sheet's start-up placed it,
-    /// kept on the screen, and centres it vertically on the screen.
+    /// kept on the screen, and centres it vertically on the screen. Once the
+    /// window is shown, with the frame round it known, it is placed again.
     void placeOnScreen();
 
 protected:
     void changeEvent(QEvent* event) override;
+    void showEvent(QShowEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
 
@@ -42,6 +44,7 @@ private:
     SheetView view_;
     std::unique_ptr<AccessibilityLink> accessibility_;
     UserInput* input_ = nullptr;
+    bool placed_ = false;  ///< placeOnScreen was asked for
 };
 
 /// The window caption: the product name, a run of blanks and the
