@@ -8,7 +8,7 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QTest>
-#include <memory>
+#include <cmath>
 
 #include "GuiTests.h"
 #include "WindowUnderTest.h"
@@ -84,10 +84,10 @@ private slots:
     void maxRunbyCaptionStaysRedAndReadable();
     void readableShadesKeepTheirHue_data();
     void readableShadesKeepTheirHue();
+    void contrastRatiosOfKnownPairs_data();
+    void contrastRatiosOfKnownPairs();
 
 private:
-    void showWindow();
-
     WindowUnderTest ui_;
     QPalette desktop_;
 };
@@ -96,10 +96,6 @@ void ContrastTest::init() {
     ui_.watchdog().reset();
     desktop_ = QApplication::palette();
     QApplication::setPalette(darkPalette());
-    showWindow();
-}
-
-void ContrastTest::showWindow() {
     QVERIFY(ui_.open({}));
 }
 
@@ -183,7 +179,7 @@ void ContrastTest::buttonsReadEnabledAndDisabled() {
 void ContrastTest::maxRunbyCaptionStaysRedAndReadable() {
     for (bool dark : {true, false}) {
         QApplication::setPalette(dark ? darkPalette() : desktop_);
-        showWindow();
+        QVERIFY(ui_.open({}));
         QLabel* caption = ui_.window()->widgets()[L::Label40];
         const QColor ink = caption->palette().color(QPalette::WindowText);
         const QColor window = caption->palette().color(QPalette::Window);
@@ -210,6 +206,30 @@ void ContrastTest::readableShadesKeepTheirHue() {
     QVERIFY(contrastRatio(shade, background) >= kReadable);
     if (contrastRatio(ink, background) >= kReadable) QCOMPARE(shade, ink);
     if (ink.red() > ink.green()) QVERIFY(shade.red() >= shade.green());
+}
+
+// Every check above rests on the ratio; these are the guidelines' own
+// figures.
+void ContrastTest::contrastRatiosOfKnownPairs_data() {
+    QTest::addColumn<QColor>("a");
+    QTest::addColumn<QColor>("b");
+    QTest::addColumn<double>("ratio");
+    QTest::newRow("black on white") << QColor(0, 0, 0) << QColor(0xFF, 0xFF, 0xFF) << 21.0;
+    QTest::newRow("white on black") << QColor(0xFF, 0xFF, 0xFF) << QColor(0, 0, 0) << 21.0;
+    QTest::newRow("a colour on itself")
+        << QColor(0x1F, 0x4E, 0x9C) << QColor(0x1F, 0x4E, 0x9C) << 1.0;
+    QTest::newRow("#767676 on white")
+        << QColor(0x76, 0x76, 0x76) << QColor(0xFF, 0xFF, 0xFF) << 4.54;
+    QTest::newRow("black on red") << QColor(0, 0, 0) << QColor(0xFF, 0, 0) << 5.25;
+    QTest::newRow("red on white") << QColor(0xFF, 0, 0) << QColor(0xFF, 0xFF, 0xFF) << 4.00;
+}
+
+void ContrastTest::contrastRatiosOfKnownPairs() {
+    QFETCH(QColor, a);
+    QFETCH(QColor, b);
+    QFETCH(double, ratio);
+    QVERIFY2(std::abs(contrastRatio(a, b) - ratio) < 0.01,
+             qPrintable(QString::number(contrastRatio(a, b), 'f', 3)));
 }
 
 TARNWICK_GUI_TEST(ContrastTest);

@@ -210,6 +210,11 @@ void RandomSessionTest::everyWidgetMirrorsTheSheetThroughoutARandomSession() {
     endSession();
     qInfo("%d actions (%d changed the fields, %d dialogs answered) in %d sessions, %lld ms",
           kActions, changing, dialogs, sessions, static_cast<long long>(clock.elapsed()));
+    // A session whose input never reached the window would pass every check
+    // above: the actions must have done something.
+    QVERIFY2(changing > kActions / 10, "the actions hardly changed the fields");
+    QVERIFY2(dialogs > 0, "no action brought up a dialog");
+    QVERIFY2(sessions > 1, "no action closed the window");
 }
 
 QString RandomSessionTest::act() {
