@@ -2,7 +2,6 @@
 // print dialog: Enter at each writes the printout as a PDF file into the
 // documents folder of a home of the test's own. A printer that fails says so
 // once and is ready for the next printout.
-#include <QApplication>
 #include <QComboBox>
 #include <QDir>
 #include <QLineEdit>
@@ -15,13 +14,9 @@
 #include <QTimer>
 #include <memory>
 
-#include "DialogWatchdog.h"
 #include "GuiTests.h"
 #include "PrintedPdf.h"
-#include "ui/HeadlessPlatform.h"
-#include "ui/Program.h"
-#include "ui/qt/MainWindow.h"
-#include "ui/qt/QtPrinting.h"
+#include "WindowUnderTest.h"
 #include "ui/qt/ReminderDialog.h"
 #include "ui/qt/Widgets.h"
 
@@ -72,15 +67,12 @@ private:
     /// Ctrl+`key` in the window, active again once a dialog has closed.
     void press(Qt::Key key);
     QString documents() const { return home_->filePath(QStringLiteral("Documents")); }
-    std::vector<Message> messages() const { return platform_->messages(); }
+    std::vector<Message> messages() { return ui_.platform().messages(); }
 
     std::unique_ptr<QTemporaryDir> home_;
     QByteArray savedHome_, savedConfig_;
-    std::unique_ptr<HeadlessPlatform> platform_;
     std::unique_ptr<Printing> printing_;
-    std::unique_ptr<Program> program_;
-    std::unique_ptr<MainWindow> window_;
-    DialogWatchdog watchdog_;
+    WindowUnderTest ui_;
 };
 
 void PrintToFileTest::init() {
@@ -93,30 +85,22 @@ void PrintToFileTest::init() {
     savedConfig_ = qgetenv("XDG_CONFIG_HOME");
     qputenv("HOME", home_->path().toLocal8Bit());
     qunsetenv("XDG_CONFIG_HOME");  // the documents folder is then ~/Documents
-    watchdog_.reset();
-    platform_ = std::make_unique<HeadlessPlatform>();
+    ui_.watchdog().reset();
     printing_ = std::make_unique<Printing>();
-    program_ = std::make_unique<Program>(*platform_, *printing_);
-    window_ = std::make_unique<MainWindow>(program_->sheet());
-    printing_->setWindow(window_.get());
-    program_->start();
-    window_->show();
-    QVERIFY(QTest::qWaitForWindowActive(window_.get()));
+    QVERIFY(ui_.open({.active = true, .printing = printing_.get()}));
 
-    Sheet& sheet = program_->sheet();
+    Sheet& sheet = ui_.sheet();
     sheet.setText(F::txtImpSpeed, "700");
     sheet.setText(F::txtImpRunby, "6");
     sheet.setText(F::txtImpRunbyCar, "6");
     sheet.setText(F::txtImpStroke, "33.25");
     sheet.press(B::cmdCalculate);
-    platform_->clearEvents();
+    ui_.platform().clearEvents();
 }
 
 void PrintToFileTest::cleanup() {
-    window_.reset();
-    program_.reset();
+    ui_.close();
     printing_.reset();
-    platform_.reset();
     if (home_) {
         qputenv("HOME", savedHome_);
         if (savedConfig_.isNull()) {
@@ -126,22 +110,22 @@ void PrintToFileTest::cleanup() {
         }
     }
     home_.reset();
-    QVERIFY2(watchdog_.strays().isEmpty(), qPrintable(watchdog_.strays().join(", ")));
-    QCOMPARE(watchdog_.unmet(), std::size_t{0});
+    QVERIFY2(ui_.strays().isEmpty(), qPrintable(ui_.strays()));
+    QCOMPARE(ui_.watchdog().unmet(), std::size_t{0});
 }
 
 void PrintToFileTest::press(Qt::Key key) {
-    window_->activateWindow();
-    QVERIFY(QTest::qWaitForWindowActive(window_.get()));
-    QTest::keyClick(window_.get(), key, Qt::ControlModifier);
+    ui_.window()->activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(ui_.window()));
+    QTest::keyClick(ui_.window(), key, Qt::ControlModifier);
 }
 
 void PrintToFileTest::expectEnterAtReminderAndDialog(DialogSeen& seen) {
-    watchdog_.expectDialog([](QWidget* dialog) {
+    ui_.watchdog().expectDialog([](QWidget* dialog) {
         pressEnter(dialog);
         QVERIFY(qobject_cast<ReminderDialog*>(dialog));
     });
-    watchdog_.expectDialog([&seen](QWidget* dialog) {
+    ui_.watchdog().expectDialog([&seen](QWidget* dialog) {
         pressEnter(dialog);
         QVERIFY(qobject_cast<QPrintDialog*>(dialog));
         if (auto* printers = dialog->findChild<QComboBox*>(QStringLiteral("printers"))) {
@@ -169,7 +153,7 @@ void PrintToFileTest::enterPrintsIntoTheDocumentsFolder() {
     const QString report = documents() + QStringLiteral("/E-7 data report.pdf");
     const QString form = documents() + QStringLiteral("/E-7 form.pdf");
 
-    platform_->queuePrompt("E-7");
+    ui_.platform().queuePrompt("E-7");
     DialogSeen seen;
     expectEnterAtReminderAndDialog(seen);
     press(Qt::Key_D);
@@ -226,13 +210,13 @@ void PrintToFileTest::aFailureIsToldAndThePrinterStaysReady() {
     QFETCH(QString, file);
     QFETCH(QString, told);
     const M menu = static_cast<M>(command);
-    program_->sheet().setText(F::txtID, "E-7");
+    ui_.sheet().setText(F::txtID, "E-7");
     QPrinter& device = printing_->qtPrinter().device();
     device.setOutputFormat(QPrinter::PdfFormat);
     device.setOutputFileName(file.isEmpty() ? QString() : home_->filePath(file));
     printing_->skipDialog = true;
-    watchdog_.expectDialog(pressEnter);
-    program_->sheet().choose(menu);
+    ui_.watchdog().expectDialog(pressEnter);
+    ui_.sheet().choose(menu);
 
     const std::vector<Message> shown = messages();
     QCOMPARE(shown.size(), std::size_t{1});
@@ -243,11 +227,11 @@ void PrintToFileTest::aFailureIsToldAndThePrinterStaysReady() {
     QVERIFY(!printing_->qtPrinter().isPrinting());
     QVERIFY(QDir(home_->path()).entryList(QDir::Files).isEmpty());
 
-    platform_->clearEvents();
+    ui_.platform().clearEvents();
     printing_->skipDialog = false;
     DialogSeen seen;
     expectEnterAtReminderAndDialog(seen);
-    program_->sheet().choose(menu);
+    ui_.sheet().choose(menu);
     QVERIFY(messages().empty());
     QVERIFY2(QFile::exists(seen.file), qPrintable(seen.file));
     QVERIFY(seen.file.startsWith(documents()));

@@ -3,7 +3,6 @@
 // family with the report's sizes and weights, and continue on the next page
 // where a page is full; the printer's settings are as they were; the form
 // printout is the window's picture, as large as the page allows and centred.
-#include <QFile>
 #include <QPageSize>
 #include <QPrinter>
 #include <QTemporaryDir>
@@ -14,6 +13,7 @@
 
 #include "GuiTests.h"
 #include "PrintedPdf.h"
+#include "WindowUnderTest.h"
 #include "print/DataReport.h"
 #include "ui/HeadlessPlatform.h"
 #include "ui/Program.h"
@@ -252,14 +252,9 @@ void PrintingTest::formPrintoutFillsThePageCentred() {
 // Making the printer loads the print system; a start that never prints does
 // without it.
 void PrintingTest::thePrinterIsMadeWhenFirstNeeded() {
-    HeadlessPlatform platform;
     ConfirmedPrinting printing;
-    Program program{platform, printing};
-    MainWindow window(program.sheet());
-    printing.setWindow(&window);
-    program.start();
-    window.show();
-    QVERIFY(QTest::qWaitForWindowExposed(&window));
+    WindowUnderTest ui;
+    QVERIFY(ui.open({.printing = &printing}));
     QVERIFY(!printing.qtPrinter().hasDevice());
 }
 

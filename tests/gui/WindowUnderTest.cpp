@@ -21,9 +21,11 @@ bool WindowUnderTest::openOn(HeadlessPlatform& platform, Way way) {
 
 bool WindowUnderTest::show(Way way) {
     // In the calculator's order: the program starts, then its window is made.
-    program_ = std::make_unique<Program>(*platform_);
+    program_ = way.printing ? std::make_unique<Program>(*platform_, *way.printing)
+                            : std::make_unique<Program>(*platform_);
     program_->start();
     window_ = std::make_unique<MainWindow>(program_->sheet());
+    if (way.printing) way.printing->setWindow(window_.get());
     if (way.onScreen) window_->placeOnScreen();
     window_->show();
     return way.active ? QTest::qWaitForWindowActive(window_.get())

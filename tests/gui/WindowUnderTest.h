@@ -10,6 +10,7 @@
 #include "ui/HeadlessPlatform.h"
 #include "ui/Program.h"
 #include "ui/qt/MainWindow.h"
+#include "ui/qt/QtPrinting.h"
 
 namespace tarnwick {
 
@@ -22,6 +23,9 @@ public:
         /// Waits until the window has the keyboard, not only until it is
         /// exposed.
         bool active = false;
+        /// Prints on this Qt printing platform, which the caller keeps,
+        /// instead of the headless one; it prints the window's picture.
+        QtPrinting* printing = nullptr;
     };
 
     /// Closes what is open, then starts a fresh program on `platform`, which
