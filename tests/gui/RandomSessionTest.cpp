@@ -23,12 +23,9 @@
 #include <vector>
 
 #include "GuiTests.h"
+#include "MirrorCheck.h"
 #include "WindowUnderTest.h"
-#include "ui/HeadlessPlatform.h"
-#include "ui/Program.h"
-#include "ui/qt/MainWindow.h"
-#include "ui/qt/Palette.h"
-#include "ui/qt/SheetView.h"
+#include "tests/support/SheetInvariants.h"
 
 namespace tarnwick {
 
@@ -113,10 +110,6 @@ void typeKeys(QWidget* widget, const QString& text) {
     }
 }
 
-QString quoted(const std::string& text) {
-    return QLatin1Char('"') + qtText(text) + QLatin1Char('"');
-}
-
 QString quoted(const QString& text) {
     return QLatin1Char('"') + text + QLatin1Char('"');
 }
@@ -147,7 +140,6 @@ private:
 
     /// The first way in which the window differs from its sheet, or nothing.
     QString mismatch();
-    QString fieldMismatch(F f);
     QString openDialog();
     /// The texts and colours of every field, to tell actions that changed
     /// something from those that did nothing.
@@ -392,101 +384,13 @@ QString RandomSessionTest::openDialog() {
     return {};
 }
 
-QString RandomSessionTest::fieldMismatch(F f) {
-    const QLineEdit* w = widgets()[f];
-    const TextField& field = std::as_const(sheet()).field(f);
-    const QString what = QStringLiteral("field ") + w->objectName() + QLatin1Char(' ');
-    if (w->text() != qtText(field.text)) {
-        return what + QStringLiteral("shows %1, the sheet holds %2")
-                          .arg(quoted(w->text()), quoted(field.text));
-    }
-    if (w->palette().color(QPalette::Base) != fieldBackground(field.colour)) {
-        return what + QStringLiteral("has background %1, the sheet's colour is %2")
-                          .arg(w->palette().color(QPalette::Base).name())
-                          .arg(static_cast<int>(field.colour));
-    }
-    if (w->isReadOnly() != field.locked) {
-        return what + (field.locked ? QStringLiteral("can be typed into, the sheet locks it")
-                                    : QStringLiteral("is read-only, the sheet does not lock it"));
-    }
-    if (w->isHidden() == field.visible) {
-        return what + (field.visible ? QStringLiteral("is hidden") : QStringLiteral("is shown"));
-    }
-    if (bool(w->focusPolicy() & Qt::TabFocus) != field.tabStop) {
-        return what + QStringLiteral("tab stop differs from the sheet's");
-    }
-    const QString selected = qtText(sheet().selection(f));
-    if (w->hasFocus() && w->selectedText() != selected) {
-        return what + QStringLiteral("has %1 selected, the sheet %2")
-                          .arg(quoted(w->selectedText()), quoted(selected));
-    }
-    return {};
-}
-
 QString RandomSessionTest::mismatch() {
     if (QString open = openDialog(); !open.isEmpty()) return open;
     if (sheet().closed()) return {};
-
-    for (int i = 0; i < kFieldCount; ++i) {
-        if (QString found = fieldMismatch(static_cast<F>(i)); !found.isEmpty()) return found;
+    if (const auto problems = testsupport::sheetProblems(sheet()); !problems.empty()) {
+        return qtText(problems.front());
     }
-    for (int i = 0; i < kLabelCount; ++i) {
-        const L l = static_cast<L>(i);
-        const QLabel* w = widgets()[l];
-        if (w->text() != qtText(sheet().caption(l))) {
-            return QStringLiteral("label %1 shows %2, the sheet holds %3")
-                .arg(w->objectName(), quoted(w->text()), quoted(sheet().caption(l)));
-        }
-        if (w->isEnabled() != sheet().enabled(l)) {
-            return QStringLiteral("label %1 enabled differs from the sheet's").arg(w->objectName());
-        }
-        if (w->toolTip() != tooltipText(sheet().tooltip(l))) {
-            return QStringLiteral("label %1 tooltip differs from the sheet's").arg(w->objectName());
-        }
-    }
-    for (int i = 0; i < kOptionCount; i += 2) {
-        const O first = static_cast<O>(i);
-        if (sheet().selected(first) == sheet().selected(partner(first))) {
-            return QStringLiteral("the pair of %1 has %2 options selected")
-                .arg(qtText(std::string(name(first))))
-                .arg(sheet().selected(first) ? 2 : 0);
-        }
-    }
-    for (int i = 0; i < kOptionCount; ++i) {
-        const O o = static_cast<O>(i);
-        const OptionButton* w = widgets()[o];
-        if (w->isChecked() != sheet().selected(o)) {
-            return QStringLiteral("option %1 checked differs from the sheet's")
-                .arg(w->objectName());
-        }
-        if (w->isEnabled() != sheet().enabled(o)) {
-            return QStringLiteral("option %1 enabled differs from the sheet's")
-                .arg(w->objectName());
-        }
-        if (w->isHidden()) return QStringLiteral("option %1 is hidden").arg(w->objectName());
-    }
-    for (int i = 0; i < kButtonCount; ++i) {
-        const B b = static_cast<B>(i);
-        const QPushButton* w = widgets()[b];
-        if (w->isEnabled() != sheet().enabled(b)) {
-            return QStringLiteral("button %1 enabled differs from the sheet's")
-                .arg(w->objectName());
-        }
-        if (w->text() != qtText(sheet().button(b).caption)) {
-            return QStringLiteral("button %1 caption differs from the sheet's")
-                .arg(w->objectName());
-        }
-        if (w->isHidden()) return QStringLiteral("button %1 is hidden").arg(w->objectName());
-    }
-
-    const QWidget* focused = QApplication::focusWidget();
-    const QWidget* expected = widgets().widget(sheet().focus());
-    if (expected && focused != expected) {
-        return QStringLiteral("the keyboard focus is on %1, the sheet's on %2")
-            .arg(focused ? focused->objectName() : QStringLiteral("nothing"),
-                 expected->objectName());
-    }
-    return {};
+    return mirrorMismatch(sheet(), widgets(), true);
 }
 
 TARNWICK_GUI_TEST(RandomSessionTest);

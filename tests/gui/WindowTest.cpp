@@ -15,13 +15,12 @@
 #include <vector>
 
 #include "GuiTests.h"
+#include "MirrorCheck.h"
 #include "WindowUnderTest.h"
 #include "info/Reference.h"
 #include "ui/HeadlessPlatform.h"
 #include "ui/Program.h"
 #include "ui/qt/MainWindow.h"
-#include "ui/qt/Palette.h"
-#include "ui/qt/SheetView.h"
 
 namespace tarnwick {
 
@@ -131,29 +130,8 @@ void WindowTest::cleanup() {
 }
 
 void WindowTest::verifyMirror() {
-    for (int i = 0; i < kFieldCount; ++i) {
-        const F f = static_cast<F>(i);
-        const QLineEdit* e = edit(f);
-        QCOMPARE(e->text(), qtText(sheet().text(f)));
-        QCOMPARE(e->isReadOnly(), sheet().locked(f));
-        QCOMPARE(e->isHidden(), !sheet().visible(f));
-        QCOMPARE(e->palette().color(QPalette::Base), fieldBackground(sheet().colour(f)));
-        QCOMPARE(bool(e->focusPolicy() & Qt::TabFocus), sheet().tabStop(f));
-    }
-    for (int i = 0; i < kLabelCount; ++i) {
-        const L l = static_cast<L>(i);
-        QCOMPARE(label(l)->text(), qtText(sheet().caption(l)));
-        QCOMPARE(label(l)->isEnabled(), sheet().enabled(l));
-    }
-    for (int i = 0; i < kOptionCount; ++i) {
-        const O o = static_cast<O>(i);
-        QCOMPARE(option(o)->isChecked(), sheet().selected(o));
-        QCOMPARE(option(o)->isEnabled(), sheet().enabled(o));
-    }
-    for (int i = 0; i < kButtonCount; ++i) {
-        const B b = static_cast<B>(i);
-        QCOMPARE(button(b)->isEnabled(), sheet().enabled(b));
-    }
+    const QString found = mirrorMismatch(sheet(), ui_.window()->widgets(), true);
+    QVERIFY2(found.isEmpty(), qPrintable(found));
 }
 
 void WindowTest::verifySameFields(const Sheet& expected) {
