@@ -61,12 +61,6 @@ Place find(const std::array<Twin, N>& twins, F f) {
     return {};
 }
 
-constexpr std::array<F, 8> kImperialResults{
-    F::txtImpMinStroke, F::txtImpMaxJump,     F::txtImpMinCrosshead,   F::txtImpMinRefuge,
-    F::txtImpMinShoes,  F::txtImpMinObstruct, F::txtImpMinCwtObstruct, F::txtImpMaxRunby};
-constexpr std::array<F, 8> kMetricResults{
-    F::txtMetMinStroke, F::txtMetMaxJump,     F::txtMetMinCrosshead,   F::txtMetMinRefuge,
-    F::txtMetMinShoes,  F::txtMetMinObstruct, F::txtMetMinCwtObstruct, F::txtMetMaxRunby};
 constexpr std::array<F, 7> kDifferencesAndMaxRunby{
     F::txtDifCross, F::txtDifRefuge,   F::txtDifShoes,   F::txtDifObstruct,
     F::txtDifCwt,   F::txtImpMaxRunby, F::txtMetMaxRunby};

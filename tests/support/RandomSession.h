@@ -149,10 +149,11 @@ private:
         return true;
     }
 
-    /// The text box drops what goes past its maximum length.
+    /// The text box drops what goes past its maximum length, counted in
+    /// characters.
     static std::string cut(const std::string& text, int maxLength) {
-        if (maxLength <= 0 || static_cast<int>(text.size()) <= maxLength) return text;
-        return text.substr(0, static_cast<std::size_t>(maxLength));
+        if (maxLength <= 0 || characterCount(text) <= maxLength) return text;
+        return text.substr(0, byteOffset(text, maxLength));
     }
 
     std::string enter(bool paste) {
@@ -164,14 +165,18 @@ private:
         if (paste || text.empty()) {
             s.setText(f, cut(text, s.maxLength(f)));
         } else {
-            bool first = true;
-            for (char c : text) {
-                std::string now = first ? std::string() : s.text(f);
-                first = false;
-                if (s.maxLength(f) > 0 && static_cast<int>(now.size()) >= s.maxLength(f)) break;
-                s.setText(f, now + c);
+            // Character by character: what arrives first replaces the text
+            // the focus selected.
+            const int count = characterCount(text);
+            for (int i = 0; i < count; ++i) {
+                if (i > 0 && s.maxLength(f) > 0 && s.length(f) >= s.maxLength(f)) break;
+                const std::size_t from = byteOffset(text, i);
+                std::string now = i == 0 ? std::string() : s.text(f);
+                now.append(text, from, byteOffset(text, i + 1) - from);
+                s.setText(f, now);
             }
         }
+        s.setSelection(f, s.length(f), 0);
         return std::string(paste ? "paste " : "type ") + std::string(name(f)) + " \"" + text + "\"";
     }
 
@@ -179,7 +184,8 @@ private:
         F f{};
         if (!pickEditable(f)) return "nothing to edit";
         std::string text = sheet().text(f);
-        if (!text.empty()) text.pop_back();
+        const int count = characterCount(text);
+        if (count > 0) text.resize(byteOffset(text, count - 1));
         sheet().setText(f, text);
         return "backspace " + std::string(name(f));
     }
