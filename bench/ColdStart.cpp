@@ -19,24 +19,23 @@
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
-#include <ctime>
 #include <optional>
 #include <string>
 #include <vector>
+
+#include "Median.h"
+#include "ui/qt/MonotonicClock.h"
 
 extern char** environ;
 
 namespace {
 
+using tarnwick::monotonicNanoseconds;
+using tarnwick::bench::median;
+
 constexpr double kFrameGoal = 1.25;   // first frame, calculator over empty window
 constexpr double kMemoryGoal = 1.20;  // peak memory, the same
 constexpr int kTimeoutMs = 30000;
-
-long long monotonicNanoseconds() {
-    timespec now{};
-    clock_gettime(CLOCK_MONOTONIC, &now);
-    return static_cast<long long>(now.tv_sec) * 1000000000LL + now.tv_nsec;
-}
 
 struct Start {
     double frameMs = 0;
@@ -81,18 +80,24 @@ std::optional<Start> startOnce(const char* program, const std::vector<std::strin
         return std::nullopt;
     }
 
+    // Until the program closes its output; one that stalls, before its
+    // first frame or on its way out, is killed.
     std::string output;
     char buffer[256];
     pollfd readable{out[0], POLLIN, 0};
+    bool stalled = true;
     while (poll(&readable, 1, kTimeoutMs) > 0) {
         const ssize_t got = read(out[0], buffer, sizeof buffer);
-        if (got <= 0) break;
+        if (got <= 0) {
+            stalled = false;
+            break;
+        }
         output.append(buffer, static_cast<std::size_t>(got));
     }
     close(out[0]);
     int status = 0;
     rusage usage{};
-    if (output.find("first-frame ") == std::string::npos) kill(pid, SIGKILL);
+    if (stalled) kill(pid, SIGKILL);
     wait4(pid, &status, 0, &usage);
 
     long long frame = 0;
@@ -105,12 +110,6 @@ std::optional<Start> startOnce(const char* program, const std::vector<std::strin
     }
     return Start{static_cast<double>(frame - started) / 1e6,
                  static_cast<double>(usage.ru_maxrss) / 1024.0};
-}
-
-double median(std::vector<double> values) {
-    std::sort(values.begin(), values.end());
-    const std::size_t middle = values.size() / 2;
-    return values.size() % 2 ? values[middle] : (values[middle - 1] + values[middle]) / 2;
 }
 
 }  // namespace

@@ -30,13 +30,6 @@ void GoalReporter::ReportRuns(const std::vector<Run>& runs) {
     }
 }
 
-double median(std::vector<double> values) {
-    if (values.empty()) return 0;
-    std::sort(values.begin(), values.end());
-    const std::size_t middle = values.size() / 2;
-    return values.size() % 2 ? values[middle] : (values[middle - 1] + values[middle]) / 2;
-}
-
 bool reportGoals(const BenchmarkTimings& timings, std::ostream& out) {
     char line[160];
     std::snprintf(line, sizeof line, "\nGoals, per run (medians)\n  %-20s %12s %12s %12s\n",

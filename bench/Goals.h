@@ -10,6 +10,8 @@
 #include <utility>
 #include <vector>
 
+#include "Median.h"
+
 namespace tarnwick::bench {
 
 struct Goal {
@@ -37,9 +39,6 @@ public:
 private:
     BenchmarkTimings timings_;
 };
-
-/// The median of some timings.
-double median(std::vector<double> values);
 
 /// Prints one line per benchmark a goal covers, with the medians of its
 /// timings, the limit and whether it is met; true when every goal is met. A

@@ -4,8 +4,7 @@
 // empties stale results; and the number conventions underneath.
 #include <benchmark/benchmark.h>
 
-#include <array>
-
+#include "Entries.h"
 #include "sheet/CaseTable.h"
 #include "sheet/Numbers.h"
 #include "ui/HeadlessPlatform.h"
@@ -14,30 +13,18 @@
 namespace tarnwick {
 namespace {
 
-void fillImperial(Sheet& sheet, bool spring) {
-    if (spring) sheet.setText(F::txtImpGovTrip, "250");
-    sheet.setText(F::txtImpSpeed, "450");
-    sheet.setText(F::txtImpRunby, "6");
-    sheet.setText(F::txtImpRunbyCar, "8");
-    sheet.setText(F::txtImpStroke, "13.75");
-    sheet.setText(F::txtCrossMea, "52");
-    sheet.setText(F::txtRefugeMea, "70");
-    sheet.setText(F::txtShoesMea, "30");
-    sheet.setText(F::txtObstructMea, "33");
-    sheet.setText(F::txtCwtMea, "40");
-}
-
-void fillMetric(Sheet& sheet, bool spring) {
-    if (spring) sheet.setText(F::txtMetGovTrip, "1.27");
-    sheet.setText(F::txtMetSpeed, "2.29");
-    sheet.setText(F::txtMetRunby, "152");
-    sheet.setText(F::txtMetRunbyCar, "203");
-    sheet.setText(F::txtMetStroke, "349");
-    sheet.setText(F::txtCrossMea, "1321");
-    sheet.setText(F::txtRefugeMea, "1778");
-    sheet.setText(F::txtShoesMea, "762");
-    sheet.setText(F::txtObstructMea, "838");
-    sheet.setText(F::txtCwtMea, "1016");
+/// The entries and measured clearances of one unit system; a spring
+/// buffer also takes the governor tripping speed.
+void fill(Sheet& sheet, bool imperial, bool spring) {
+    if (imperial) {
+        if (spring) sheet.setText(F::txtImpGovTrip, "250");
+        bench::enter(sheet, bench::kImperialEntries);
+        bench::enter(sheet, bench::kImperialMeasured);
+    } else {
+        if (spring) sheet.setText(F::txtMetGovTrip, "1.27");
+        bench::enter(sheet, bench::kMetricEntries);
+        bench::enter(sheet, bench::kMetricMeasured);
+    }
 }
 
 /// Calculate with the answers of case `state.range(0)` and entries it
@@ -54,11 +41,7 @@ void Calculate(benchmark::State& state) {
     if (answers.compressed) sheet.select(O::optCompYes);
     if (answers.tieDown) sheet.select(O::optTieDownYes);
     if (answers.reduced) sheet.select(O::optReducedYes);
-    if (answers.imperial) {
-        fillImperial(sheet, !answers.oil);
-    } else {
-        fillMetric(sheet, !answers.oil);
-    }
+    fill(sheet, answers.imperial, !answers.oil);
     sheet.press(B::cmdCalculate);
     const F stroke = answers.imperial ? F::txtImpMinStroke : F::txtMetMinStroke;
     if (!answers.holds(sheet) || !sheet.enabled(B::cmdMaxRunby) || sheet.text(stroke).empty()) {
@@ -76,7 +59,7 @@ void TypeAnEntry(benchmark::State& state) {
     HeadlessPlatform platform;
     Program program(platform);
     program.start();
-    fillImperial(program.sheet(), false);
+    fill(program.sheet(), true, false);
     program.sheet().press(B::cmdCalculate);
     int i = 0;
     for (auto _ : state) {

@@ -19,17 +19,12 @@
 #include <QTimer>
 #include <QWidget>
 #include <cstdio>
-#include <ctime>
+
+#include "ui/qt/MonotonicClock.h"
 
 namespace tarnwick {
 
 namespace firstframe {
-
-inline long long monotonicNanoseconds() {
-    timespec now{};
-    clock_gettime(CLOCK_MONOTONIC, &now);
-    return static_cast<long long>(now.tv_sec) * 1000000000LL + now.tv_nsec;
-}
 
 class Probe : public QObject {
 public:
