@@ -3,6 +3,7 @@
 // the two writers put into words.
 #include <cmath>
 #include <cstdint>
+#include <cstdio>
 #include <cstdlib>
 #include <cstring>
 #include <optional>
@@ -49,10 +50,6 @@ bool sameValue(double a, double b) {
     return a == b || (std::fabs(a) < 1e-300 && std::fabs(b) < 1e-300);
 }
 
-bool hasBadWord(const std::string& s) {
-    return s.find("inf") != std::string::npos || s.find("nan") != std::string::npos;
-}
-
 void checkWriters(double x) {
     static const std::regex twoDecimals(R"(-?[0-9]+\.[0-9]{2})");
     static const std::regex plainForm(R"(-?[0-9]+(\.[0-9]*[1-9])?(E[+-][0-9]+)?)");
@@ -62,9 +59,9 @@ void checkWriters(double x) {
         require(result.empty() && plain.empty(), "a value that is not finite has a text", result);
         return;
     }
+    // The forms admit no letters: "inf" and "nan" cannot pass them.
     require(std::regex_match(result, twoDecimals), "result format is not two decimals", result);
-    require(!hasBadWord(result) && result != "-0.00", "result format reads inf, nan or -0.00",
-            result);
+    require(result != "-0.00", "result format reads -0.00", result);
     // The result-format text reads back, both ways, to a value written the same.
     const double back = lenient(result);
     require(resultFormat(back) == result, "result format does not read back", result);
@@ -72,7 +69,7 @@ void checkWriters(double x) {
     require(strictBack && *strictBack == back, "strict refuses a result-format text", result);
 
     require(std::regex_match(plain, plainForm), "plain text has a bad form", plain);
-    require(!hasBadWord(plain) && plain != "-0", "plain text reads inf, nan or -0", plain);
+    require(plain != "-0", "plain text reads -0", plain);
     const double plainBack = lenient(plain);
     require(resultFormat(plainBack) == result, "plain text reads back to another result", plain);
     require(plainText(plainBack) == plain, "plain text does not read back to itself", plain);

@@ -49,10 +49,6 @@ std::string yesNo(bool on) {
     return on ? "yes" : "no";
 }
 
-std::string colourWord(Colour colour) {
-    return std::string(colourName(colour));
-}
-
 std::string iconWord(Icon icon) {
     switch (icon) {
         case Icon::None:

@@ -13,7 +13,6 @@
 namespace tarnwick::scenario {
 
 std::string yesNo(bool on);
-std::string colourWord(Colour colour);
 std::string iconWord(Icon icon);
 /// "ok", or "yes-no-cancel:" and the default button.
 std::string buttonsWord(const Message& message);

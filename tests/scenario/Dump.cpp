@@ -17,7 +17,7 @@ void fields(std::ostream& out, const Sheet& sheet) {
     for (int i = 0; i < kFieldCount; ++i) {
         F f = static_cast<F>(i);
         const TextField& t = sheet.field(f);
-        out << "    " << name(f) << ' ' << quotedText(t.text) << ' ' << colourWord(t.colour) << ' '
+        out << "    " << name(f) << ' ' << quotedText(t.text) << ' ' << colourName(t.colour) << ' '
             << (t.locked ? "locked" : "editable") << ' ' << flag("tabstop", t.tabStop) << ' '
             << (t.visible ? "visible" : "hidden") << " max " << t.maxLength;
         if (t.selLength != 0) out << " selection " << quotedText(sheet.selection(f));

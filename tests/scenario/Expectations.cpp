@@ -166,7 +166,7 @@ Problem expectField(Session& session, const Command& c) {
         case Op::ExpectSelection:
             return compareText(value, sheet.selection(f));
         case Op::ExpectColour:
-            return compare(value, colourWord(sheet.colour(f)));
+            return compare(value, std::string(colourName(sheet.colour(f))));
         case Op::ExpectLocked:
             return compare(value, yesNo(sheet.locked(f)));
         default:

@@ -13,12 +13,13 @@ TEST_P(RandomSessions, InvariantsHoldAfterEveryAction) {
     constexpr int kActions = 6000;
     SeededChooser chooser(GetParam());
     RandomSession session(chooser);
-    int calculated = 0, differences = 0;
+    // How many actions left results, and differences, on the sheet.
+    int withResults = 0, withDifferences = 0;
     for (int i = 0; i < kActions; ++i) {
         Problems problems = session.step();
         const Sheet& sheet = session.sheet();
-        if (!sheet.text(F::txtImpMaxJump).empty()) ++calculated;
-        if (!sheet.text(F::txtDifCross).empty()) ++differences;
+        if (!sheet.text(F::txtImpMaxJump).empty()) ++withResults;
+        if (!sheet.text(F::txtDifCross).empty()) ++withDifferences;
         if (!problems.empty()) {
             std::string all;
             for (const std::string& p : problems) all += "  " + p + "\n";
@@ -28,10 +29,11 @@ TEST_P(RandomSessions, InvariantsHoldAfterEveryAction) {
         }
     }
     // The session must get past the entry checks, or it tests little.
-    EXPECT_GT(calculated, kActions / 100);
-    EXPECT_GT(differences, kActions / 200);
-    std::printf("calculated after %d actions, differences after %d, %d starts\n", calculated,
-                differences, session.restarts());
+    EXPECT_GT(withResults, kActions / 100);
+    EXPECT_GT(withDifferences, kActions / 200);
+    RecordProperty("actionsWithResults", withResults);
+    RecordProperty("actionsWithDifferences", withDifferences);
+    RecordProperty("starts", session.restarts());
 }
 
 // Four sessions of 6000 actions each.
