@@ -4,11 +4,7 @@
 #include <QAccessible>
 #include <QAccessibleActionInterface>
 #include <QLabel>
-#include <QLineEdit>
-#include <QPushButton>
-#include <QRadioButton>
 #include <QTest>
-#include <memory>
 #include <string>
 #include <utility>
 #include <vector>
@@ -112,7 +108,7 @@ private slots:
 private:
     Sheet& sheet() { return ui_.sheet(); }
     QWidget* widget(Element e) {
-        QWidget* w = ui_.window()->findChild<QWidget*>(qtText(name(e)));
+        QWidget* w = ui_.window()->widgets().widget(e);
         if (!w) qFatal("the window has no %s", name(e).c_str());
         return w;
     }
@@ -131,7 +127,8 @@ void AccessibilityTest::init() {
     ui_.watchdog().reset();
     QVERIFY(ui_.open({}));
     // A screen reader comes after the window is shown, as the platform's
-    // accessibility bridge tells it: from then on every name is given.
+    // accessibility bridge tells it: from then on every name is given, in
+    // this window and in every later one of the test run.
     QAccessible::setActive(true);
 }
 

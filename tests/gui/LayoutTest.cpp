@@ -3,11 +3,8 @@
 // overlaps, the window grows but does not shrink below its content, and its
 // left edge stays on the screen.
 #include <QApplication>
-#include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
-#include <QPushButton>
-#include <QRadioButton>
 #include <QScreen>
 #include <QTest>
 #include <cstdlib>

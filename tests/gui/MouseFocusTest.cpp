@@ -2,10 +2,8 @@
 // focus selects the whole text, so that typing replaces it, as Tab does; once
 // the field has the focus, clicks and drags work on the text as usual. And
 // selections of texts beyond ASCII reach the sheet in characters.
-#include <QApplication>
 #include <QLineEdit>
 #include <QTest>
-#include <memory>
 #include <string>
 #include <utility>
 

@@ -9,8 +9,6 @@
 #include <QRadioButton>
 #include <QScreen>
 #include <QTest>
-#include <functional>
-#include <memory>
 #include <string>
 #include <vector>
 

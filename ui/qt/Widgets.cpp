@@ -63,6 +63,8 @@ QWidget* SheetWidgets::widget(Element e) const {
     switch (e.kind) {
         case Element::Kind::Field:
             return fields[e.id];
+        case Element::Kind::Label:
+            return labels[e.id];
         case Element::Kind::Option:
             return options[e.id];
         case Element::Kind::Button:

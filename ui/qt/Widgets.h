@@ -45,7 +45,8 @@ struct SheetWidgets {
     QPushButton* operator[](B b) const { return buttons[idx(b)]; }
     QAction* operator[](M m) const { return actions[idx(m)]; }
 
-    /// The widget of a field, option or button; null for any other element.
+    /// The widget of a field, label, option or button; null for a menu item
+    /// or none.
     QWidget* widget(Element e) const;
     /// The element a widget stands for; an empty element for any other widget.
     Element element(const QObject* widget) const;
