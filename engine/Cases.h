@@ -14,10 +14,9 @@ namespace tarnwick {
 
 class Cases {
 public:
-    Cases(Sheet& sheet, StrokeRules& strokes, Clearances& clearances, Differences& differences,
+    Cases(StrokeRules& strokes, Clearances& clearances, Differences& differences,
           RunbyLimits& runbyLimits, Alerts& alerts, MaxRunby& maxRunby)
-        : sheet_(sheet),
-          strokes_(strokes),
+        : strokes_(strokes),
           clearances_(clearances),
           differences_(differences),
           runbyLimits_(runbyLimits),
@@ -57,7 +56,6 @@ private:
     void imperialCase(void (StrokeRules::*stroke)(), MovementKind kind, bool compressed);
     void metricCase(void (StrokeRules::*stroke)(), MovementKind kind, bool compressed);
 
-    Sheet& sheet_;
     StrokeRules& strokes_;
     Clearances& clearances_;
     Differences& differences_;

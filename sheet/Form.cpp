@@ -3,8 +3,7 @@
 namespace tarnwick {
 
 Form::Form(Sheet& sheet, EngineLink& engine, MenuLink& menus)
-    : sheet_(sheet),
-      menus_(menus),
+    : menus_(menus),
       editing_(sheet, engine),
       setup_(sheet, engine, editing_),
       commands_(sheet, engine) {}

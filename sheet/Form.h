@@ -27,7 +27,6 @@ public:
     Commands& commands() { return commands_; }
 
 private:
-    Sheet& sheet_;
     MenuLink& menus_;
     Editing editing_;
     Setup setup_;

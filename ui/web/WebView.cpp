@@ -1,0 +1,118 @@
+#include "ui/web/WebView.h"
+
+#include <emscripten/emscripten.h>
+
+#include <string>
+
+#include "ui/Screen.h"
+
+// The page's side is ui/web/site/mirror.js.
+EM_JS(void, pageField,
+      (int id, const char* text, int colour, bool locked, bool tabStop, bool visible, int maxLength,
+       int selStart, int selLength, const char* name, const char* description),
+      {
+          tarnwickPage.field(id, {
+              text : UTF8ToString(text),
+              colour : colour,
+              locked : locked,
+              tabStop : tabStop,
+              visible : visible,
+              maxLength : maxLength,
+              selStart : selStart,
+              selLength : selLength,
+              name : UTF8ToString(name),
+              description : UTF8ToString(description)
+          });
+      });
+
+EM_JS(void, pageLabel, (int id, const char* caption, const char* tooltip, bool enabled), {
+    tarnwickPage.label(
+        id, {caption : UTF8ToString(caption), tooltip : UTF8ToString(tooltip), enabled : enabled});
+});
+
+EM_JS(void, pageOption,
+      (int id, const char* caption, const char* description, bool selected, bool enabled,
+       const char* name),
+      {
+          tarnwickPage.option(id, {
+              caption : UTF8ToString(caption),
+              description : UTF8ToString(description),
+              selected : selected,
+              enabled : enabled,
+              name : UTF8ToString(name)
+          });
+      });
+
+EM_JS(void, pageButton,
+      (int id, const char* caption, const char* description, bool enabled, const char* name), {
+          tarnwickPage.button(id, {
+              caption : UTF8ToString(caption),
+              description : UTF8ToString(description),
+              enabled : enabled,
+              name : UTF8ToString(name)
+          });
+      });
+
+EM_JS(void, pageFocus, (int kind, int id), { tarnwickPage.focus(kind, id); });
+
+namespace tarnwick {
+
+void WebView::mirrorAll() {
+    for (int i = 0; i < kFieldCount; ++i) mirror(static_cast<F>(i));
+    for (int i = 0; i < kLabelCount; ++i) mirror(static_cast<L>(i));
+    for (int i = 0; i < kOptionCount; ++i) mirror(static_cast<O>(i));
+    for (int i = 0; i < kButtonCount; ++i) mirror(static_cast<B>(i));
+    focusChanged(sheet_.focus());
+}
+
+void WebView::elementChanged(Element element) {
+    switch (element.kind) {
+        case Element::Kind::Field:
+            mirror(element.field());
+            break;
+        case Element::Kind::Label:
+            mirror(element.label());
+            // Names and descriptions that say this label change with it.
+            for (const Element named : screen::namedBy(element.label())) elementChanged(named);
+            break;
+        case Element::Kind::Option:
+            mirror(element.option());
+            break;
+        case Element::Kind::Button:
+            mirror(element.button());
+            break;
+        case Element::Kind::Menu:
+        case Element::Kind::None:
+            break;
+    }
+}
+
+void WebView::focusChanged(Element element) {
+    pageFocus(static_cast<int>(element.kind), element.id);
+}
+
+void WebView::mirror(F f) {
+    const TextField& field = sheet_.field(f);
+    pageField(idx(f), field.text.c_str(), static_cast<int>(field.colour), field.locked,
+              field.tabStop, field.visible, field.maxLength, field.selStart, field.selLength,
+              screen::accessibleName(sheet_, f).c_str(), screen::description(sheet_, f).c_str());
+}
+
+void WebView::mirror(L l) {
+    pageLabel(idx(l), sheet_.caption(l).c_str(), screen::description(sheet_, l).c_str(),
+              sheet_.enabled(l));
+}
+
+void WebView::mirror(O o) {
+    const OptionElement& option = sheet_.option(o);
+    pageOption(idx(o), option.caption.c_str(), screen::description(sheet_, o).c_str(),
+               option.selected, option.enabled, screen::accessibleName(sheet_, o).c_str());
+}
+
+void WebView::mirror(B b) {
+    const ButtonElement& button = sheet_.button(b);
+    pageButton(idx(b), button.caption.c_str(), screen::description(sheet_, b).c_str(),
+               button.enabled, screen::accessibleName(sheet_, b).c_str());
+}
+
+}  // namespace tarnwick

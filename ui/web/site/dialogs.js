@@ -1,0 +1,235 @@
+// The modal dialogs of the page: the message box, the one-line prompt, the
+// orientation reminder and the reference card. Each returns a promise that
+// settles with the user's answer; the reaction that opened it waits for it.
+// While one is open the rest of the page is inert.
+'use strict';
+
+(function () {
+    const page = tarnwickPage;
+    let open = 0;
+    let serial = 0;
+
+    page.dialogOpen = () => open > 0;
+
+    const Answer = { ok: 0, yes: 1, no: 2, cancel: 3 };
+
+    const icons = {
+        critical: ['#c4161c', 'M9 9 L19 19 M19 9 L9 19'],
+        question: ['#1f4e9c', null, '?'],
+        information: ['#1f4e9c', null, 'i'],
+    };
+
+    function iconElement(name) {
+        const look = icons[name];
+        if (!look) return null;
+        const ns = 'http://www.w3.org/2000/svg';
+        const svg = document.createElementNS(ns, 'svg');
+        svg.setAttribute('viewBox', '0 0 28 28');
+        svg.setAttribute('class', 'icon');
+        svg.setAttribute('aria-hidden', 'true');
+        const circle = document.createElementNS(ns, 'circle');
+        circle.setAttribute('cx', '14');
+        circle.setAttribute('cy', '14');
+        circle.setAttribute('r', '13');
+        circle.setAttribute('fill', look[0]);
+        svg.append(circle);
+        if (look[1]) {
+            const path = document.createElementNS(ns, 'path');
+            path.setAttribute('d', look[1]);
+            path.setAttribute('stroke', '#fff');
+            path.setAttribute('stroke-width', '3');
+            svg.append(path);
+        } else {
+            const text = document.createElementNS(ns, 'text');
+            text.setAttribute('x', '14');
+            text.setAttribute('y', '20');
+            text.setAttribute('text-anchor', 'middle');
+            text.setAttribute('fill', '#fff');
+            text.setAttribute('font-size', '18');
+            text.setAttribute('font-weight', 'bold');
+            text.setAttribute('font-family', 'sans-serif');
+            text.textContent = look[2];
+            svg.append(text);
+        }
+        return svg;
+    }
+
+    // A modal dialog with its title bar and close box. `build` fills the
+    // body and the button row and returns the element to focus first;
+    // `closeAnswer` is what Esc and the close box answer.
+    function showDialog(title, className, build, closeAnswer) {
+        return new Promise((resolve) => {
+            const dialog = document.createElement('dialog');
+            dialog.className = 'box ' + className;
+            dialog.setAttribute('aria-modal', 'true');
+            const titleId = 'dialog-title-' + ++serial;
+            dialog.setAttribute('aria-labelledby', titleId);
+            const bar = document.createElement('div');
+            bar.className = 'title-bar';
+            const heading = document.createElement('h2');
+            heading.id = titleId;
+            heading.textContent = title;
+            const close = document.createElement('button');
+            close.type = 'button';
+            close.className = 'close-box';
+            close.setAttribute('aria-label', 'Close');
+            close.textContent = '×';
+            bar.append(heading, close);
+            const body = document.createElement('div');
+            body.className = 'body';
+            const buttons = document.createElement('div');
+            buttons.className = 'buttons';
+            dialog.append(bar, body, buttons);
+
+            let settled = false;
+            const finish = (answer) => {
+                if (settled) return;
+                settled = true;
+                dialog.close();
+                dialog.remove();
+                --open;
+                page.showSheetFocus();
+                resolve(answer);
+            };
+            const first = build(body, buttons, finish);
+            close.addEventListener('click', () => finish(closeAnswer()));
+            dialog.addEventListener('cancel', (event) => {
+                event.preventDefault();
+                finish(closeAnswer());
+            });
+            ++open;
+            page.closeMenus();
+            document.body.append(dialog);
+            dialog.showModal();
+            if (first) first.focus();
+        });
+    }
+
+    function addButton(row, caption, onClick) {
+        const button = document.createElement('button');
+        button.type = 'button';
+        button.textContent = caption;
+        button.addEventListener('click', onClick);
+        row.append(button);
+        return button;
+    }
+
+    // Card lines longer than this break at blanks; the longest formula fits.
+    const cardColumns = 124;
+
+    function breakAtBlanks(text, width) {
+        if (text.length <= width) return [text];
+        const lines = [];
+        let line = '';
+        let first = true;
+        for (const word of text.split(' ')) {
+            if (first) {
+                line = word;
+                first = false;
+            } else if (line === '' && lines.length > 0) {
+                line = word;
+            } else if (line.length + 1 + word.length > width && line.trim() !== '') {
+                lines.push(line);
+                line = word;
+            } else {
+                line += ' ' + word;
+            }
+        }
+        lines.push(line);
+        return lines;
+    }
+
+    // The message box: icon, prompt with its line breaks, OK or
+    // Yes/No/Cancel with the default button focused, so that Enter presses
+    // it. Closing answers Cancel where it is offered, else OK.
+    page.showMessage = function (m) {
+        const yesNoCancel = m.buttons === 'yesnocancel';
+        const lines = m.prompt.split('\r\n');
+        return showDialog(
+            m.title,
+            m.card ? 'card' : 'message',
+            (body, row, finish) => {
+                const icon = iconElement(m.icon);
+                if (icon) body.append(icon);
+                const text = document.createElement(m.card ? 'pre' : 'p');
+                text.className = 'prompt';
+                text.textContent = m.card ? lines.flatMap((l) => breakAtBlanks(l, cardColumns)).join('\n') : lines.join('\n');
+                if (m.card) {
+                    // The card scrolls inside its box where the screen is narrow.
+                    const scroller = document.createElement('div');
+                    scroller.className = 'card-text';
+                    scroller.tabIndex = 0;
+                    scroller.setAttribute('role', 'document');
+                    scroller.setAttribute('aria-label', m.title);
+                    scroller.append(text);
+                    body.append(scroller);
+                } else {
+                    body.append(text);
+                }
+                const answers = yesNoCancel ? ['yes', 'no', 'cancel'] : ['ok'];
+                let focus = null;
+                for (const answer of answers) {
+                    const caption = answer === 'ok' ? 'OK' : answer[0].toUpperCase() + answer.slice(1);
+                    const button = addButton(row, caption, () => finish(Answer[answer]));
+                    if (answer === m.default) {
+                        focus = button;
+                        button.classList.add('default');
+                    }
+                }
+                return focus || row.firstElementChild;
+            },
+            () => (yesNoCancel ? Answer.cancel : Answer.ok));
+    };
+
+    // One line of text; empty when the user cancels.
+    page.promptText = function (prompt, title) {
+        return showDialog(
+            title,
+            'prompt-box',
+            (body, row, finish) => {
+                const form = document.createElement('form');
+                const id = 'prompt-input-' + serial;
+                const label = document.createElement('label');
+                label.htmlFor = id;
+                label.textContent = prompt;
+                const input = document.createElement('input');
+                input.type = 'text';
+                input.id = id;
+                input.autocomplete = 'off';
+                form.append(label, input);
+                form.addEventListener('submit', (event) => {
+                    event.preventDefault();
+                    finish(input.value);
+                });
+                body.append(form);
+                addButton(row, 'OK', () => finish(input.value)).classList.add('default');
+                addButton(row, 'Cancel', () => finish(''));
+                return input;
+            },
+            () => '');
+    };
+
+    // The orientation reminder; answers with the number of clicks on its
+    // check box.
+    page.showReminder = function (r) {
+        let clicks = 0;
+        return showDialog(
+            r.caption,
+            'reminder',
+            (body, row, finish) => {
+                const message = document.createElement('p');
+                message.className = 'reminder-message';
+                message.textContent = r.message;
+                const label = document.createElement('label');
+                const box = document.createElement('input');
+                box.type = 'checkbox';
+                box.addEventListener('click', () => ++clicks);
+                label.append(box, ' ' + r.checkBox);
+                body.append(message, label);
+                const ok = addButton(row, 'OK', () => finish(clicks));
+                ok.classList.add('default');
+                return ok;
+            },
+            () => clicks);
+    };
+})();

@@ -1,0 +1,184 @@
+// The page mirrors the sheet: the core hands over every change of an
+// element's look (text, colour, flags, captions, names) and these functions
+// write what differs into the page's elements. Nothing here decides
+// anything; the sheet does.
+'use strict';
+
+const tarnwickPage = (window.tarnwickPage = {
+    fields: [],
+    labels: [],
+    options: [],
+    buttons: [],
+    menus: [],
+    // The selected stretch of each field, in UTF-16 units, or null.
+    selections: [],
+    // Set while the page moves the focus for the sheet, so that the move is
+    // not taken for the user's.
+    mirroring: false,
+    // The element the sheet's focus is on, as [kind, id].
+    sheetFocus: null,
+});
+
+// Element kinds as the core numbers them.
+const Kind = { None: 0, Field: 1, Label: 2, Option: 3, Button: 4, Menu: 5 };
+const colourNames = ['standard', 'white', 'yellow', 'red'];
+
+// A caption with an access key: "&Calculate" shows C underlined; "&&" is
+// one ampersand. Returns the key, lower case, or '' when there is none.
+function renderCaption(element, caption) {
+    if (element.dataset.caption === caption) return element.dataset.accessKey || '';
+    element.dataset.caption = caption;
+    element.textContent = '';
+    let key = '';
+    let run = '';
+    for (let i = 0; i < caption.length; ++i) {
+        const c = caption[i];
+        if (c === '&' && i + 1 < caption.length) {
+            const next = caption[++i];
+            if (next === '&') {
+                run += '&';
+                continue;
+            }
+            element.append(run);
+            run = '';
+            const u = document.createElement('u');
+            u.textContent = next;
+            element.append(u);
+            if (!key) key = next.toLowerCase();
+            continue;
+        }
+        run += c;
+    }
+    element.append(run);
+    element.dataset.accessKey = key;
+    return key;
+}
+
+function setAttr(element, name, value) {
+    if (value === null || value === '') {
+        if (element.hasAttribute(name)) element.removeAttribute(name);
+    } else if (element.getAttribute(name) !== value) {
+        element.setAttribute(name, value);
+    }
+}
+
+function setShortcut(element, key) {
+    setAttr(element, 'aria-keyshortcuts', key ? 'Alt+' + key.toUpperCase() : '');
+}
+
+// The sheet counts characters, the page UTF-16 units.
+function utf16Index(text, position) {
+    let index = 0;
+    for (let n = 0; n < position && index < text.length; ++n) {
+        index += text.codePointAt(index) > 0xffff ? 2 : 1;
+    }
+    return index;
+}
+
+function characterIndex(text, index) {
+    return Array.from(text.slice(0, index)).length;
+}
+
+tarnwickPage.utf16Index = utf16Index;
+tarnwickPage.characterIndex = characterIndex;
+
+tarnwickPage.field = function (id, f) {
+    const input = this.fields[id];
+    if (!input) return;
+    // The maximum length limits typing only: a longer text the program
+    // writes is shown whole.
+    const maxLength = String(Math.max(f.maxLength, Array.from(f.text).length));
+    if (f.maxLength > 0) setAttr(input, 'maxlength', maxLength);
+    if (input.value !== f.text) input.value = f.text;
+    if (input.readOnly !== f.locked) input.readOnly = f.locked;
+    input.dataset.tabStop = f.tabStop ? 'true' : 'false';
+    input.tabIndex = f.tabStop ? 0 : -1;
+    input.classList.toggle('hidden', !f.visible);
+    setAttr(input, 'aria-hidden', f.visible ? '' : 'true');
+    const colour = colourNames[f.colour] || 'standard';
+    if (input.dataset.colour !== colour) input.dataset.colour = colour;
+    setAttr(input, 'aria-label', f.name);
+    setAttr(input, 'aria-description', f.description);
+    // Only a selected stretch is copied: a bare caret stays where the user
+    // put it.
+    const selection =
+        f.selLength > 0
+            ? [utf16Index(f.text, f.selStart), utf16Index(f.text, f.selStart + f.selLength)]
+            : null;
+    this.selections[id] = selection;
+    if (selection && document.activeElement === input) {
+        const [start, end] = selection;
+        if (input.selectionStart !== start || input.selectionEnd !== end) {
+            input.setSelectionRange(start, end);
+        }
+    }
+};
+
+tarnwickPage.label = function (id, l) {
+    const label = this.labels[id];
+    if (!label) return;
+    renderCaption(label, l.caption);
+    setAttr(label, 'title', l.tooltip);
+    label.classList.toggle('disabled', !l.enabled);
+};
+
+tarnwickPage.option = function (id, o) {
+    const option = this.options[id];
+    if (!option) return;
+    const key = renderCaption(option.querySelector('.caption'), o.caption);
+    setShortcut(option, key);
+    setAttr(option, 'aria-checked', o.selected ? 'true' : 'false');
+    setAttr(option, 'aria-disabled', o.enabled ? '' : 'true');
+    setAttr(option, 'aria-label', o.name);
+    setAttr(option, 'title', o.description);
+};
+
+tarnwickPage.button = function (id, b) {
+    const button = this.buttons[id];
+    if (!button) return;
+    setShortcut(button, renderCaption(button.querySelector('.caption'), b.caption));
+    if (button.disabled !== !b.enabled) button.disabled = !b.enabled;
+    setAttr(button, 'aria-label', b.name);
+    setAttr(button, 'title', b.description);
+};
+
+tarnwickPage.elementOf = function (kind, id) {
+    switch (kind) {
+        case Kind.Field:
+            return this.fields[id];
+        case Kind.Option:
+            return this.options[id];
+        case Kind.Button:
+            return this.buttons[id];
+        default:
+            return null;
+    }
+};
+
+// The sheet moved the focus. While a dialog is open the page's elements
+// cannot take it; the move is made when the dialog closes.
+tarnwickPage.focus = function (kind, id) {
+    this.sheetFocus = [kind, id];
+    if (this.dialogOpen()) return;
+    this.showSheetFocus();
+};
+
+tarnwickPage.showSheetFocus = function () {
+    if (!this.sheetFocus) return;
+    const element = this.elementOf(this.sheetFocus[0], this.sheetFocus[1]);
+    if (!element || document.activeElement === element) return;
+    this.mirroring = true;
+    try {
+        element.focus();
+    } finally {
+        this.mirroring = false;
+    }
+    // The focus reaction has selected the text by now; the page shows it.
+    if (element.tagName === 'INPUT') {
+        const id = this.fields.indexOf(element);
+        if (id >= 0 && this.selections[id]) {
+            const [start, end] = this.selections[id];
+            element.setSelectionRange(start, end);
+        }
+    }
+};
