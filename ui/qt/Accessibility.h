@@ -1,13 +1,10 @@
-// What assistive technology (a screen reader) is told about the window: an
-// accessible name for every field that says its row and column as the screen
-// shows them, option buttons reported as radio buttons named with their
-// question, descriptions in plain text, and each caption linked to the field
-// it captions.
+// What assistive technology (a screen reader) is told about the window: the
+// names and descriptions of the screen description (ui/Screen.h) given to the
+// widgets, option buttons reported as radio buttons, and each caption linked
+// to the field it captions.
 #pragma once
 
 #include <QAccessible>
-#include <QString>
-#include <string>
 
 #include "sheet/Sheet.h"
 #include "ui/qt/Widgets.h"
@@ -54,9 +51,5 @@ void describe(const Sheet& sheet, const SheetWidgets& widgets, B b);
 /// Makes option buttons report the radio button role; the first option
 /// button installs it, before any accessible interface of one exists.
 void installOptionRole();
-
-/// A tooltip as assistive technology reads it: plain text, blanks at either
-/// end dropped and runs of blanks made one.
-QString plainText(const std::string& text);
 
 }  // namespace tarnwick

@@ -10,6 +10,7 @@
 #include <algorithm>
 #include <string>
 
+#include "ui/Screen.h"
 #include "ui/qt/Palette.h"
 
 namespace tarnwick {
@@ -153,22 +154,12 @@ public:
         frame->setObjectName(QStringLiteral("Frame1"));
         auto* grid = new QGridLayout(frame);
         grid->setHorizontalSpacing(12);
-        grid->addWidget(label(L::Label1), 0, 0, 1, 3);
-        const struct {
-            L question;
-            O first, second;
-        } rows[] = {
-            {L::Label21, O::opt1996, O::opt2000},
-            {L::Label2, O::optOil, O::optSpring},
-            {L::Label3, O::optCompYes, O::optCompNo},
-            {L::Label4, O::optTieDownYes, O::optTieDownNo},
-            {L::Label14, O::optReducedYes, O::optReducedNo},
-        };
+        grid->addWidget(label(screen::kQuestionsHeading), 0, 0, 1, 3);
         int row = 1;
-        for (const auto& r : rows) {
-            grid->addWidget(label(r.question), row, 0);
-            grid->addWidget(option(r.first), row, 1);
-            grid->addWidget(option(r.second), row, 2);
+        for (const screen::Question& q : screen::questions()) {
+            grid->addWidget(label(q.question), row, 0);
+            grid->addWidget(option(q.first), row, 1);
+            grid->addWidget(option(q.second), row, 2);
             ++row;
         }
         grid->setColumnStretch(0, 1);
@@ -177,28 +168,26 @@ public:
 
     QVBoxLayout* largeButtons() {
         auto* column = new QVBoxLayout;
-        for (B b : {B::cmdCalculate, B::cmdClearAll, B::cmdDefault, B::cmdExit}) {
-            column->addWidget(largeButton(b));
-        }
+        for (B b : screen::largeButtons()) column->addWidget(largeButton(b));
         // Calculate is the default command. Not auto-default itself, it keeps
         // its default frame after it has had the focus.
-        w_[B::cmdCalculate]->setAutoDefault(false);
-        w_[B::cmdCalculate]->setDefault(true);
+        w_[screen::kDefaultButton]->setAutoDefault(false);
+        w_[screen::kDefaultButton]->setDefault(true);
         column->addStretch();
         return column;
     }
 
     /// The maximum counterweight runby in both units, in larger boxes.
     QVBoxLayout* maxRunbyBox() {
+        const screen::MaxRunbyBox& runby = screen::maxRunbyBox();
         auto* box = new QVBoxLayout;
-        QLabel* caption = label(L::Label40);
+        QLabel* caption = label(runby.caption);
         // The caption's run of blanks breaks it into two lines; see
         // fitToTexts.
         caption->setWordWrap(true);
         box->addWidget(caption);
         auto* boxes = new QHBoxLayout;
-        for (auto [f, u] : {std::pair{F::txtImpMaxRunby, labelDim(4)},
-                            std::pair{F::txtMetMaxRunby, labelDim(9)}}) {
+        for (auto [f, u] : runby.boxes) {
             QLineEdit* edit = field(f, kMaxRunbySample);
             QFont large = edit->font();
             if (large.pointSizeF() > 0) {
@@ -218,22 +207,22 @@ public:
 
     /// A row of an entry or result: caption, imperial field and unit,
     /// metric field and unit.
-    void quantityRow(QGridLayout& grid, int row, L caption, F imperial, L imperialUnit, F metric,
-                     L metricUnit) {
-        grid.addWidget(label(caption), row, kCaption);
-        grid.addWidget(field(imperial, kEntrySample), row, kImperial);
-        grid.addWidget(unit(imperialUnit), row, kImperialUnit);
-        grid.addWidget(field(metric, kEntrySample), row, kMetric);
-        grid.addWidget(unit(metricUnit), row, kMetricUnit);
+    void quantityRow(QGridLayout& grid, int row, const screen::QuantityRow& r) {
+        grid.addWidget(label(r.caption), row, kCaption);
+        grid.addWidget(field(r.imperial, kEntrySample), row, kImperial);
+        grid.addWidget(unit(r.imperialUnit), row, kImperialUnit);
+        grid.addWidget(field(r.metric, kEntrySample), row, kMetric);
+        grid.addWidget(unit(r.metricUnit), row, kMetricUnit);
     }
 
-    /// The measured and difference fields of a clearance row.
-    void clearanceColumns(QGridLayout& grid, int row, F measured, L measuredUnit, F difference,
-                          L differenceUnit) {
-        grid.addWidget(field(measured, kMeasuredSample), row, kMeasured);
-        grid.addWidget(unit(measuredUnit), row, kMeasuredUnit);
-        grid.addWidget(field(difference, kMeasuredSample), row, kDifference);
-        grid.addWidget(unit(differenceUnit), row, kDifferenceUnit);
+    /// A clearance row: the quantity, then the measured and difference
+    /// fields.
+    void clearanceRow(QGridLayout& grid, int row, const screen::ClearanceRow& r) {
+        quantityRow(grid, row, r.quantity);
+        grid.addWidget(field(r.measured, kMeasuredSample), row, kMeasured);
+        grid.addWidget(unit(r.measuredUnit), row, kMeasuredUnit);
+        grid.addWidget(field(r.difference, kMeasuredSample), row, kDifference);
+        grid.addWidget(unit(r.differenceUnit), row, kDifferenceUnit);
     }
 
     QGridLayout* dataBlock() {
@@ -241,65 +230,40 @@ public:
         grid->setHorizontalSpacing(6);
         grid->setVerticalSpacing(10);
 
-        grid->addWidget(label(L::Label35), 0, kCaption);
-        grid->addWidget(smallButton(B::cmdImperial), 0, kImperial);
-        grid->addWidget(smallButton(B::cmdClearMet), 0, kBetweenUnits);
-        grid->addWidget(smallButton(B::cmdMetric), 0, kMetric);
+        const screen::UnitRow& units = screen::unitRow();
+        grid->addWidget(label(units.caption), 0, kCaption);
+        grid->addWidget(smallButton(units.buttons[0]), 0, kImperial);
+        grid->addWidget(smallButton(units.buttons[1]), 0, kBetweenUnits);
+        grid->addWidget(smallButton(units.buttons[2]), 0, kMetric);
         grid->addLayout(maxRunbyBox(), 0, kMeasured, 3, 4);
 
-        quantityRow(*grid, 1, L::Label37, F::txtImpGovTrip, L::Label36, F::txtMetGovTrip,
-                    L::Label34);
-        quantityRow(*grid, 2, L::Label5, F::txtImpSpeed, L::Label8, F::txtMetSpeed, L::Label11);
-        quantityRow(*grid, 3, L::Label6, F::txtImpRunby, L::Label9, F::txtMetRunby, L::Label12);
-        quantityRow(*grid, 4, L::Label20, F::txtImpRunbyCar, L::Label19, F::txtMetRunbyCar,
-                    L::Label18);
-        quantityRow(*grid, 5, L::Label7, F::txtImpStroke, L::Label10, F::txtMetStroke, L::Label13);
-        quantityRow(*grid, 6, L::Label15, F::txtImpMinStroke, L::Label32, F::txtMetMinStroke,
-                    L::Label33);
-        quantityRow(*grid, 7, L::Label31, F::txtImpMaxJump, L::Label30, F::txtMetMaxJump,
-                    L::Label29);
+        int row = 1;
+        for (const screen::QuantityRow& r : screen::entryRows()) quantityRow(*grid, row++, r);
+        for (const screen::QuantityRow& r : screen::resultRows()) quantityRow(*grid, row++, r);
+        const int headings = row;
 
-        // The identification and Max Runby stand above the measured column.
-        grid->addWidget(label(L::Label16), 3, kMeasured, 1, 4);
+        // The identification and Max Runby stand above the measured column,
+        // under the maximum runby box.
+        grid->addWidget(label(screen::kIdentificationCaption), 3, kMeasured, 1, 4);
         // The identification takes the whole width above the measured and
         // difference columns, room for its 35 characters of ordinary text.
         auto* id = new QLineEdit(&client_);
-        id->setObjectName(qtText(std::string(name(F::txtID))));
-        w_.fields[idx(F::txtID)] = id;
+        id->setObjectName(qtText(std::string(name(screen::kIdentification))));
+        w_.fields[idx(screen::kIdentification)] = id;
         id->setMinimumWidth(35 * QFontMetrics(id->font()).averageCharWidth());
         id->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Fixed);
         grid->addWidget(id, 4, kMeasured, 1, 4);
-        grid->addWidget(button(B::cmdMaxRunby), 5, kMeasured, 1, 2);
-        grid->addWidget(smallButton(B::cmdClearMea), 7, kMeasured);
+        grid->addWidget(button(screen::kMaxRunbyButton), 5, kMeasured, 1, 2);
+        // Its Clear button stands directly above the measured column.
+        grid->addWidget(smallButton(screen::kClearMeasured), headings - 1, kMeasured);
 
-        grid->addWidget(label(L::Label28), 8, kCaption);
-        grid->addWidget(label(L::Label49), 8, kMeasured, 1, 2);
-        grid->addWidget(label(L::Label50), 8, kDifference, 1, 2);
+        const screen::ClearanceHeadings& heads = screen::clearanceHeadings();
+        grid->addWidget(label(heads.rows), headings, kCaption);
+        grid->addWidget(label(heads.measured), headings, kMeasured, 1, 2);
+        grid->addWidget(label(heads.difference), headings, kDifference, 1, 2);
 
-        const struct {
-            L caption;
-            F imperial, metric, measured, difference;
-            int imperialUnit, metricUnit, measuredUnit, differenceUnit;
-        } clearances[] = {
-            {L::Label24, F::txtImpMinCrosshead, F::txtMetMinCrosshead, F::txtCrossMea,
-             F::txtDifCross, 0, 5, 10, 14},
-            {L::Label23, F::txtImpMinRefuge, F::txtMetMinRefuge, F::txtRefugeMea, F::txtDifRefuge,
-             1, 6, 11, 15},
-            {L::Label22, F::txtImpMinShoes, F::txtMetMinShoes, F::txtShoesMea, F::txtDifShoes, 2, 7,
-             12, 16},
-            {L::Label27, F::txtImpMinObstruct, F::txtMetMinObstruct, F::txtObstructMea,
-             F::txtDifObstruct, 3, 8, 13, 17},
-            {L::Label17, F::txtImpMinCwtObstruct, F::txtMetMinCwtObstruct, F::txtCwtMea,
-             F::txtDifCwt, 20, 21, 18, 19},
-        };
-        int row = 9;
-        for (const auto& c : clearances) {
-            quantityRow(*grid, row, c.caption, c.imperial, labelDim(c.imperialUnit), c.metric,
-                        labelDim(c.metricUnit));
-            clearanceColumns(*grid, row, c.measured, labelDim(c.measuredUnit), c.difference,
-                             labelDim(c.differenceUnit));
-            ++row;
-        }
+        row = headings + 1;
+        for (const screen::ClearanceRow& r : screen::clearanceRows()) clearanceRow(*grid, row++, r);
         // Rows keep their height when the governor tripping speed fields
         // come and go.
         const int rowHeight = w_[F::txtImpSpeed]->sizeHint().height();
@@ -344,7 +308,7 @@ void buildWindowLayout(QWidget& client, SheetWidgets& widgets) {
 void fitToTexts(const SheetWidgets& w) {
     // The maximum runby caption breaks at its run of blanks: no wider than
     // its first part.
-    QLabel* caption = w[L::Label40];
+    QLabel* caption = w[screen::maxRunbyBox().caption];
     const QString first = caption->text().section(QStringLiteral("  "), 0, 0);
     const int width = QFontMetrics(caption->font()).horizontalAdvance(first) + 2;
     caption->setMaximumWidth(width);
@@ -354,7 +318,7 @@ void fitToTexts(const SheetWidgets& w) {
 void paintFixedColours(const SheetWidgets& w) {
     // The maximum runby caption is red, in a shade that reads on the
     // window's background, light or dark.
-    QLabel* caption = w[L::Label40];
+    QLabel* caption = w[screen::maxRunbyBox().caption];
     const QColor window = caption->parentWidget()->palette().color(QPalette::Window);
     QPalette red;
     red.setColor(QPalette::WindowText, readableOn(QColor(0xFF, 0x00, 0x00), window));
@@ -362,42 +326,8 @@ void paintFixedColours(const SheetWidgets& w) {
 }
 
 void setKeyboardOrder(const SheetWidgets& w) {
-    const Element order[] = {
-        F::txtImpGovTrip,
-        F::txtImpSpeed,
-        F::txtImpRunby,
-        F::txtImpRunbyCar,
-        F::txtImpStroke,
-        F::txtMetGovTrip,
-        F::txtMetSpeed,
-        F::txtMetRunby,
-        F::txtMetRunbyCar,
-        F::txtMetStroke,
-        F::txtCrossMea,
-        F::txtRefugeMea,
-        F::txtShoesMea,
-        F::txtObstructMea,
-        F::txtCwtMea,
-        B::cmdCalculate,
-        B::cmdClearAll,
-        B::cmdDefault,
-        B::cmdExit,
-        F::txtID,
-        O::opt1996,
-        O::opt2000,
-        B::cmdMaxRunby,
-        // The buffer questions come last, so the keyboard reaches them too.
-        O::optOil,
-        O::optSpring,
-        O::optCompYes,
-        O::optCompNo,
-        O::optTieDownYes,
-        O::optTieDownNo,
-        O::optReducedYes,
-        O::optReducedNo,
-    };
     QWidget* previous = nullptr;
-    for (Element e : order) {
+    for (Element e : screen::tabOrder()) {
         QWidget* next = w.widget(e);
         if (previous) QWidget::setTabOrder(previous, next);
         previous = next;

@@ -16,7 +16,8 @@ namespace tarnwick {
 inline constexpr QSize kClientArea{887, 697};
 
 /// Creates a widget for every field, label, option and button of the sheet
-/// inside `client` and lays them out. Texts and looks are left to the view.
+/// inside `client` and lays them out as the screen description
+/// (ui/Screen.h) groups them. Texts and looks are left to the view.
 void buildWindowLayout(QWidget& client, SheetWidgets& widgets);
 
 /// Sizes that follow from the captions, once the view has set them.
@@ -26,7 +27,8 @@ void fitToTexts(const SheetWidgets& widgets);
 /// changes.
 void paintFixedColours(const SheetWidgets& widgets);
 
-/// The keyboard order of the fields, buttons and options.
+/// The keyboard order of the fields, buttons and options, as the screen
+/// description gives it.
 void setKeyboardOrder(const SheetWidgets& widgets);
 
 }  // namespace tarnwick

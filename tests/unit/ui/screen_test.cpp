@@ -1,0 +1,108 @@
+// The screen description both front ends build from: every element stands in
+// one place and the keyboard visits each tab stop once; the spoken names, and
+// the text rules they are made with.
+#include "ui/Screen.h"
+
+#include <gtest/gtest.h>
+
+#include <map>
+#include <string>
+
+#include "ui/HeadlessPlatform.h"
+#include "ui/Program.h"
+
+namespace tarnwick::screen {
+namespace {
+
+class Screen : public ::testing::Test {
+protected:
+    Screen() { program.start(); }
+    HeadlessPlatform platform;
+    Program program{platform};
+    Sheet& sheet = program.sheet();
+};
+
+TEST_F(Screen, EveryFieldStandsInOneRowOnce) {
+    std::map<F, int> seen;
+    auto count = [&](const QuantityRow& r) { ++seen[r.imperial], ++seen[r.metric]; };
+    for (const QuantityRow& r : entryRows()) count(r);
+    for (const QuantityRow& r : resultRows()) count(r);
+    for (const ClearanceRow& r : clearanceRows()) {
+        count(r.quantity);
+        ++seen[r.measured], ++seen[r.difference];
+    }
+    for (const auto& [f, unit] : maxRunbyBox().boxes) ++seen[f];
+    ++seen[kIdentification];
+    ASSERT_EQ(fieldPlaces().size(), static_cast<std::size_t>(kFieldCount));
+    for (int i = 0; i < kFieldCount; ++i) {
+        const F f = static_cast<F>(i);
+        EXPECT_EQ(seen[f], 1) << name(f);
+        EXPECT_EQ(place(f).field, f) << name(f);
+    }
+}
+
+// The keyboard reaches whatever can be a tab stop, in either unit system,
+// once; the result fields and the small buttons never.
+TEST_F(Screen, TabOrderVisitsEveryTabStopOnce) {
+    std::map<std::string, int> visits;
+    for (Element e : tabOrder()) ++visits[name(e)];
+    std::map<std::string, int> stops;
+    auto stop = [&](Element e) { stops[name(e)] = 1; };
+    auto fieldStops = [&] {
+        for (int i = 0; i < kFieldCount; ++i) {
+            if (sheet.tabStop(static_cast<F>(i))) stop(static_cast<F>(i));
+        }
+    };
+    fieldStops();
+    sheet.press(B::cmdMetric);
+    fieldStops();
+    for (int i = 0; i < kOptionCount; ++i) stop(static_cast<O>(i));
+    for (int i = 0; i < kButtonCount; ++i) {
+        if (sheet.button(static_cast<B>(i)).tabStop) stop(static_cast<B>(i));
+    }
+    EXPECT_EQ(visits, stops);
+}
+
+TEST_F(Screen, NamesSayRowColumnUnitAndQuestion) {
+    EXPECT_EQ(accessibleName(sheet, F::txtImpSpeed), "Rated speed, FPM");
+    EXPECT_EQ(accessibleName(sheet, F::txtCrossMea), "Crosshead, measured, IN");
+    EXPECT_EQ(accessibleName(sheet, F::txtMetMaxRunby), "Maximum counterweight runby, MM");
+    EXPECT_EQ(accessibleName(sheet, F::txtID), "Elevator Identification");
+    EXPECT_EQ(accessibleName(sheet, O::optReducedYes), "Reduced stroke buffer: Yes");
+    EXPECT_EQ(accessibleName(sheet, B::cmdClearMet), "Clear entries and results");
+    EXPECT_EQ(accessibleName(sheet, B::cmdDefault), "Default");
+    sheet.press(B::cmdMetric);
+    EXPECT_EQ(accessibleName(sheet, F::txtDifCwt),
+              "Obstruction above counterweight, difference, MM");
+    EXPECT_EQ(description(sheet, B::cmdClearMea), "Clear measured text boxes only");
+}
+
+TEST(ScreenText, AccessKeysAndPlainText) {
+    const struct {
+        const char* caption;
+        const char* bare;
+        char key;
+    } captions[] = {
+        {"&Calculate", "Calculate", 'C'},
+        {"C&lear All Fields", "Clear All Fields", 'l'},
+        {"&Formulas && Info", "Formulas & Info", 'F'},
+        {"&&Oil", "&Oil", 0},
+        {"&Default ", "Default", 'D'},
+        {" --Maximum &Upward Movement--", "--Maximum Upward Movement--", 'U'},
+        {"Exit&", "Exit&", 0},
+    };
+    for (const auto& c : captions) {
+        EXPECT_EQ(withoutAccessKey(c.caption), c.bare) << c.caption;
+        EXPECT_EQ(accessKey(c.caption), c.key) << c.caption;
+    }
+    // White space as a screen reader's text has it: ends dropped, runs one
+    // blank, the no-break and ideographic spaces among it.
+    EXPECT_EQ(plainText(" \tTwo\r\n\v\flines  here\f"), "Two lines here");
+    EXPECT_EQ(plainText("a\xC2\xA0\xE3\x80\x80z\xC2\xA0"), "a z");
+    // Other characters stay, though they share a first byte with a space.
+    EXPECT_EQ(plainText("x\xC2\xB2  \xC3\x9F"), "x\xC2\xB2 \xC3\x9F");
+    EXPECT_EQ(plainText(" \n "), "");
+}
+
+}  // namespace
+}  // namespace tarnwick::screen
