@@ -7,6 +7,8 @@
 #                the speed goals (BENCH_BUILD, default build/)
 # make fuzz      the libFuzzer targets (clang, build-fuzz/), each FUZZ_SECONDS from fuzz/corpus/
 # make valgrind  every scenario file through the scenario runner under valgrind memcheck
+# make web       the calculator for the browser, compiled to WebAssembly: build-web/site/
+# make serve     builds the site and serves it on http://localhost:8080 (PORT=... to change)
 
 # Build and test tools, the libraries, the report's font (Liberation Mono, metric-
 # compatible with Courier New), the tools the tests call, and what the package needs.
@@ -15,12 +17,21 @@ PACKAGES += fonts-liberation poppler-utils
 PACKAGES += desktop-file-utils appstream
 PACKAGES += dpkg-dev file
 PACKAGES += clang libclang-rt-14-dev valgrind
+PACKAGES += libfast-float-dev libfmt-dev
+# The web edition: Debian's emscripten, and Debian's chromium for the browser test,
+# which playwright-core (npm, pinned in tests/web/package-lock.json) drives.
+WEB_PACKAGES := emscripten chromium fonts-dejavu-core
+PACKAGES += $(WEB_PACKAGES)
 JOBS ?= 2
+PORT ?= 8080
+WEB_BUILD ?= build-web
+# emcc needs Debian's node modules (acorn) on a Node.js that is not Debian's own.
+WEB_ENV := NODE_PATH=/usr/share/nodejs
 FUZZ_SECONDS ?= 60
 FUZZ_BUILD ?= build-fuzz
 SCENARIO_RUNNER ?= build/tarnwick-scenario
 
-.PHONY: deps build test sanitize release package run format clean
+.PHONY: deps build test sanitize release package run format clean web serve
 
 deps:
 	@export LC_ALL=C; missing=""; \
@@ -37,13 +48,23 @@ deps:
 	    $$SUDO apt-get update -qq && \
 	    DEBIAN_FRONTEND=noninteractive $$SUDO apt-get install -y -qq $$missing; \
 	fi
+	@# Node.js and npm come with Debian's packages unless the machine has its own.
+	@export LC_ALL=C; missing=""; \
+	command -v node >/dev/null || missing="nodejs"; \
+	command -v npm >/dev/null || missing="$$missing npm"; \
+	if [ -n "$$missing" ]; then \
+	    echo "Installing:$$missing"; \
+	    SUDO=""; [ "$$(id -u)" -eq 0 ] || SUDO=sudo; \
+	    DEBIAN_FRONTEND=noninteractive $$SUDO apt-get install -y -qq $$missing; \
+	fi
 
 build: deps
 	cmake --preset default >/dev/null
 	cmake --build --preset default -j $(JOBS)
 
-test: build
+test: build web
 	ctest --preset default -j $(JOBS)
+	tests/web/check-web.sh build $(WEB_BUILD)
 
 sanitize: deps
 	cmake --preset sanitize >/dev/null
@@ -60,6 +81,13 @@ package: release
 	rm -f build-release/tarnwick_*.deb
 	cmake --build --preset release --target package
 	sh packaging/check-deb.sh build-release/tarnwick_*.deb
+
+web: deps
+	$(WEB_ENV) emcmake cmake -S . -B $(WEB_BUILD) -DCMAKE_BUILD_TYPE=Release -DTARNWICK_WERROR=ON >/dev/null
+	$(WEB_ENV) cmake --build $(WEB_BUILD) -j $(JOBS)
+
+serve: web
+	node ui/web/serve.js $(WEB_BUILD)/site $(PORT)
 
 # Without a display Qt would abort; say so, and how to run it anyway.
 run:
@@ -106,4 +134,4 @@ format:
 	clang-format -i $$(git ls-files '*.cpp' '*.h')
 
 clean:
-	rm -rf build build-sanitize build-release build-fuzz
+	rm -rf build build-sanitize build-release build-fuzz build-web tests/web/node_modules

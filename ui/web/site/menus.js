@@ -181,6 +181,8 @@
                 item.setAttribute('aria-keyshortcuts', menu.shortcut.replace('Ctrl', 'Control'));
                 const shortcut = document.createElement('span');
                 shortcut.className = 'shortcut';
+                // Said as the item's key shortcut, not as part of its name.
+                shortcut.setAttribute('aria-hidden', 'true');
                 shortcut.textContent = menu.shortcut;
                 item.append(shortcut);
             }

@@ -10,6 +10,8 @@ const tarnwickPage = (window.tarnwickPage = {
     options: [],
     buttons: [],
     menus: [],
+    // Second showings of captions, by label.
+    echoes: [],
     // The selected stretch of each field, in UTF-16 units, or null.
     selections: [],
     // Set while the page moves the focus for the sheet, so that the move is
@@ -119,6 +121,10 @@ tarnwickPage.label = function (id, l) {
     if (!label) return;
     renderCaption(label, l.caption);
     setAttr(label, 'title', l.tooltip);
+    for (const echo of this.echoes[id] || []) {
+        renderCaption(echo, l.caption);
+        echo.classList.toggle('disabled', !l.enabled);
+    }
     label.classList.toggle('disabled', !l.enabled);
 };
 

@@ -16,10 +16,20 @@
         return element;
     }
 
-    // Places an element in the sheet's grid; rows and columns count from 1.
+    // Places an element in the sheet's grid at the sheet's natural width;
+    // rows and columns count from 1.
     function place(element, row, column, columns = 1, rows = 1) {
-        element.style.gridRow = `${row} / span ${rows}`;
-        element.style.gridColumn = `${column} / span ${columns}`;
+        element.style.setProperty('--row', `${row} / span ${rows}`);
+        element.style.setProperty('--column', `${column} / span ${columns}`);
+        return element;
+    }
+
+    // And where it goes on a narrow screen: one column of groups in the
+    // sheet's order, each field with its caption above and its unit beside
+    // it, the imperial and metric twins side by side.
+    function placeNarrow(element, row, column, columns = 1) {
+        element.style.setProperty('--narrow-row', String(row));
+        element.style.setProperty('--narrow-column', `${column} / span ${columns}`);
         return element;
     }
 
@@ -41,6 +51,15 @@
         const element = make('span', 'label ' + (className || ''), parent);
         element.id = screen.names.labels[id];
         page.labels[id] = element;
+        return element;
+    }
+
+    // A second showing of a caption, for a narrow screen where a row's
+    // fields stand in two places; screen readers have the fields' names.
+    function echo(screen, id, parent) {
+        const element = make('span', 'label row-caption echo', parent);
+        element.setAttribute('aria-hidden', 'true');
+        (page.echoes[id] = page.echoes[id] || []).push(element);
         return element;
     }
 
@@ -79,22 +98,21 @@
         return element;
     }
 
-    // A row of the data block: a group of its own on a narrow screen, its
-    // cells part of the sheet's grid on a wide one.
-    function row(grid, number, kind) {
-        const element = make('div', 'row ' + kind, grid);
-        element.dataset.row = number;
-        return element;
+    // A row of the data block; its cells are items of the sheet's grid.
+    function row(grid, kind) {
+        return make('div', 'row ' + kind, grid);
     }
 
-    function quantityRow(screen, grid, number, r, kind) {
-        const element = row(grid, number, kind);
-        place(label(screen, r.caption, 'row-caption', element), number, Column.caption);
-        place(field(screen, r.imperial, 'imperial', element), number, Column.imperial);
-        place(label(screen, r.imperialUnit, 'unit', element), number, Column.imperialUnit);
-        place(field(screen, r.metric, 'metric', element), number, Column.metric);
-        place(label(screen, r.metricUnit, 'unit', element), number, Column.metricUnit);
-        return element;
+    // An entry or result row: caption, then the twins with their units.
+    // Returns the next narrow row.
+    function quantityRow(screen, element, number, narrow, r) {
+        placeNarrow(place(label(screen, r.caption, 'row-caption', element), number, Column.caption), narrow, 1, 4);
+        ++narrow;
+        placeNarrow(place(field(screen, r.imperial, 'imperial', element), number, Column.imperial), narrow, 1);
+        placeNarrow(place(label(screen, r.imperialUnit, 'unit', element), number, Column.imperialUnit), narrow, 2);
+        placeNarrow(place(field(screen, r.metric, 'metric', element), number, Column.metric), narrow, 3);
+        placeNarrow(place(label(screen, r.metricUnit, 'unit', element), number, Column.metricUnit), narrow, 4);
+        return narrow + 1;
     }
 
     function buildQuestions(screen, parent) {
@@ -119,19 +137,49 @@
         for (const b of screen.largeButtons) button(screen, b, 'large', large);
 
         const grid = make('div', 'data', sheet);
-        // Row 1: the unit buttons and the maximum runby box.
-        const units = row(grid, 1, 'units');
-        place(label(screen, screen.unitRow.caption, 'data-heading', units), 1, Column.caption);
+        // The unit buttons, above the imperial and metric columns.
+        const units = row(grid, 'units');
+        let narrow = 1;
+        placeNarrow(place(label(screen, screen.unitRow.caption, 'data-heading', units), 1, Column.caption), narrow++, 1, 4);
         const [imperial, clearUnits, metric] = screen.unitRow.buttons;
-        place(button(screen, imperial, 'small', units), 1, Column.imperial);
-        place(button(screen, clearUnits, 'small', units), 1, Column.between);
-        place(button(screen, metric, 'small', units), 1, Column.metric);
+        placeNarrow(place(button(screen, imperial, 'small', units), 1, Column.imperial), narrow, 1);
+        placeNarrow(place(button(screen, clearUnits, 'small', units), 1, Column.between), narrow, 2);
+        placeNarrow(place(button(screen, metric, 'small', units), 1, Column.metric), narrow++, 3, 2);
 
         let number = 2;
-        for (const r of screen.entryRows) quantityRow(screen, grid, number++, r, 'entry');
-        for (const r of screen.resultRows) quantityRow(screen, grid, number++, r, 'result');
+        for (const r of screen.entryRows) narrow = quantityRow(screen, row(grid, 'entry'), number++, narrow, r);
+        for (const r of screen.resultRows) narrow = quantityRow(screen, row(grid, 'result'), number++, narrow, r);
+        const clearMeasuredRow = number - 1;
 
-        const box = place(make('div', 'max-runby', grid), 1, Column.measured, 4, 3);
+        const headings = row(grid, 'headings');
+        placeNarrow(place(label(screen, screen.clearanceHeadings.rows, 'row-caption', headings), number, Column.caption), narrow++, 1, 4);
+        const headingRow = number++;
+        const clearances = screen.clearanceRows.map((c) => {
+            const element = row(grid, 'clearance');
+            element.dataset.number = number;
+            narrow = quantityRow(screen, element, number++, narrow, c);
+            return element;
+        });
+
+        // The measured clearances with their differences: beside the
+        // minimums at the natural width, a group of their own below them on
+        // a narrow screen.
+        placeNarrow(place(button(screen, screen.clearMeasured, 'small', grid), clearMeasuredRow, Column.measured), narrow++, 1);
+        placeNarrow(place(label(screen, screen.clearanceHeadings.measured, '', headings), headingRow, Column.measured, 2), narrow, 1, 2);
+        placeNarrow(place(label(screen, screen.clearanceHeadings.difference, '', headings), headingRow, Column.difference, 2), narrow++, 3, 2);
+        screen.clearanceRows.forEach((c, i) => {
+            const element = clearances[i];
+            const n = Number(element.dataset.number);
+            placeNarrow(echo(screen, c.caption, element), narrow++, 1, 4);
+            placeNarrow(place(field(screen, c.measured, 'measured', element), n, Column.measured), narrow, 1);
+            placeNarrow(place(label(screen, c.measuredUnit, 'unit', element), n, Column.measuredUnit), narrow, 2);
+            placeNarrow(place(field(screen, c.difference, 'difference', element), n, Column.difference), narrow, 3);
+            placeNarrow(place(label(screen, c.differenceUnit, 'unit', element), n, Column.differenceUnit), narrow++, 4);
+        });
+
+        // The maximum runby box, the identification and Max Runby: to the
+        // right above the measured column, or after the clearances.
+        const box = placeNarrow(place(make('div', 'max-runby', grid), 1, Column.measured, 4, 3), narrow++, 1, 4);
         label(screen, screen.maxRunby.caption, 'max-runby-caption', box);
         const boxes = make('div', 'max-runby-boxes', box);
         for (const b of screen.maxRunby.boxes) {
@@ -139,30 +187,10 @@
             field(screen, b.field, 'large-box', pair);
             label(screen, b.unit, 'unit', pair);
         }
-
-        // The identification and Max Runby above the measured column.
-        const id = place(make('div', 'identification', grid), 4, Column.measured, 4, 2);
+        placeNarrow(place(button(screen, screen.maxRunbyButton, 'max-runby-button', grid), 6, Column.measured, 2), narrow++, 1, 2);
+        const id = placeNarrow(place(make('div', 'identification', grid), 4, Column.measured, 4, 2), narrow++, 1, 4);
         label(screen, screen.identification.caption, '', id);
         field(screen, screen.identification.field, 'id-field', id);
-        place(button(screen, screen.maxRunbyButton, 'max-runby-button', grid), 6, Column.measured, 2);
-        place(button(screen, screen.clearMeasured, 'small', grid), number - 1, Column.measured);
-
-        const headings = row(grid, number, 'headings');
-        place(label(screen, screen.clearanceHeadings.rows, 'row-caption', headings), number,
-              Column.caption);
-        place(label(screen, screen.clearanceHeadings.measured, '', headings), number,
-              Column.measured, 2);
-        place(label(screen, screen.clearanceHeadings.difference, '', headings), number,
-              Column.difference, 2);
-        ++number;
-        for (const c of screen.clearanceRows) {
-            const r = quantityRow(screen, grid, number, c, 'clearance');
-            place(field(screen, c.measured, 'measured', r), number, Column.measured);
-            place(label(screen, c.measuredUnit, 'unit', r), number, Column.measuredUnit);
-            place(field(screen, c.difference, 'difference', r), number, Column.difference);
-            place(label(screen, c.differenceUnit, 'unit', r), number, Column.differenceUnit);
-            ++number;
-        }
     }
 
     function wireInput() {
@@ -292,6 +320,11 @@
                 event.returnValue = '';
             }
         });
+        // Offline use: the service worker keeps the site. It needs a secure
+        // origin (https or localhost); elsewhere the page works online only.
+        if ('serviceWorker' in navigator && window.isSecureContext) {
+            navigator.serviceWorker.register('sw.js').catch((error) => console.warn(error));
+        }
         document.getElementById('loading').hidden = true;
         document.getElementById('app').hidden = false;
         await page.act('tarnwick_start', [], []);

@@ -1,0 +1,44 @@
+#!/bin/sh
+# check-web.sh NATIVE_BUILD WEB_BUILD: the WebAssembly build against the
+# native one. The scenario runner compiled to WebAssembly must print what the
+# native runner prints, byte for byte, with its exit status, over every
+# scenario file and the runner's own failure cases; then the browser test
+# plays a session through the page in Debian's chromium.
+set -eu
+native=$(cd "$1" && pwd)
+web=$(cd "$2" && pwd)
+here=$(cd "$(dirname "$0")" && pwd)
+root=$(cd "$here/../.." && pwd)
+runner="$web/tarnwick-scenario.js"
+scratch=$(mktemp -d)
+trap 'rm -rf "$scratch"' EXIT
+
+echo "WebAssembly scenario runner: every scenario file"
+status=0
+node "$runner" "$root"/tests/scenarios/*.scenario >"$scratch/web.out" || status=$?
+"$native/tarnwick-scenario" "$root"/tests/scenarios/*.scenario >"$scratch/native.out" || true
+if [ "$status" -ne 0 ] || ! cmp -s "$scratch/web.out" "$scratch/native.out"; then
+    echo "the WebAssembly runner failed (status $status) or differs from the native one:"
+    diff "$scratch/native.out" "$scratch/web.out" || true
+    exit 1
+fi
+tail -n 1 "$scratch/web.out"
+
+echo "WebAssembly scenario runner: its failure reports"
+cd "$root/tests/scenario/failing"
+for file in *.scenario; do
+    cmake -DRUNNER="node;$runner" -DFILE="$file" -DEXPECTED="${file%.scenario}.out" -DSTATUS=1 \
+        -P "$root/tests/scenario/CheckOutput.cmake"
+done
+cmake -DRUNNER="node;$runner" -DFILE=no-such.scenario -DSTATUS=2 \
+    -P "$root/tests/scenario/CheckOutput.cmake"
+cd "$root"
+
+if [ -x "$root/tests/numbers/compare.sh" ]; then
+    echo "Number conventions: native and WebAssembly"
+    "$root/tests/numbers/compare.sh" "$native" "$web"
+fi
+
+echo "Browser test"
+npm ci --prefix "$here" --no-audit --no-fund --loglevel=error >/dev/null
+node "$here/browser-test.js" "$web/site"
