@@ -14,12 +14,31 @@
             style.id = 'print-page';
             document.head.append(style);
         }
-        style.textContent = `@page { size: ${orientation === 1 ? 'portrait' : 'landscape'}; }`;
+        style.textContent =
+            `@page { size: ${orientation === 1 ? 'portrait' : 'landscape'}; margin: 10mm; }`;
     }
 
-    // Lays the printout out, opens the print dialog and clears up after it.
-    // The document's name is the page title meanwhile, which browsers offer
-    // as the PDF's file name.
+    // The print dialog has closed: the browser says so with 'afterprint'.
+    // Where a browser's print() returns before its dialog has done (phones)
+    // and the event is slow to come, the user's next touch of the page says
+    // so as well.
+    function printDone() {
+        return new Promise((resolve) => {
+            const events = ['afterprint', 'pointerdown', 'keydown'];
+            let returned = false;
+            const done = (event) => {
+                if (event.type !== 'afterprint' && !returned) return;
+                for (const type of events) window.removeEventListener(type, done, true);
+                resolve();
+            };
+            for (const type of events) window.addEventListener(type, done, true);
+            page.printReturned = () => (returned = true);
+        });
+    }
+
+    // Lays the printout out, opens the print dialog and clears up once it
+    // has closed. The document's name is the page title meanwhile, which
+    // browsers offer as the PDF's file name.
     async function print(kind, name, orientation) {
         const title = document.title;
         pageStyle(orientation);
@@ -27,7 +46,10 @@
         if (name) document.title = name;
         try {
             await new Promise((resolve) => requestAnimationFrame(() => resolve()));
+            const done = printDone();
             window.print();
+            page.printReturned();
+            await done;
         } finally {
             document.title = title;
             document.body.classList.remove('printing', 'printing-' + kind);
@@ -54,9 +76,28 @@
         await print('report', report.name, report.orientation);
     };
 
-    // The form: the sheet as it stands, on one page, scaled to fit.
+    // The printable area of the smaller of Letter and A4 with 10 mm
+    // margins, in CSS pixels: what the form must fit on either paper.
+    function printableArea(orientation) {
+        const mm = 96 / 25.4;
+        const short = (Math.min(215.9, 210) - 20) * mm;
+        const long = (Math.min(279.4, 297) - 20) * mm;
+        return orientation === 1 ? [short, long] : [long, short];
+    }
+
+    // The form: the sheet as it stands, at its natural width, on one page,
+    // scaled to fit.
     page.printForm = async function (form) {
         document.getElementById('printout').textContent = '';
-        await print('form', form.name, form.orientation);
+        const sheet = document.getElementById('sheet');
+        document.body.classList.add('printing-form');
+        const [width, height] = printableArea(form.orientation);
+        const zoom = Math.min(1, width / sheet.scrollWidth, height / sheet.scrollHeight);
+        sheet.style.setProperty('--form-zoom', String(Math.floor(zoom * 1000) / 1000));
+        try {
+            await print('form', form.name, form.orientation);
+        } finally {
+            sheet.style.removeProperty('--form-zoom');
+        }
     };
 })();
