@@ -1,6 +1,8 @@
 #include "sheet/Numbers.h"
 
-#include <charconv>
+#include <fast_float/fast_float.h>
+#include <fmt/format.h>
+
 #include <cmath>
 #include <cstdlib>
 #include <system_error>
@@ -18,36 +20,14 @@ bool isDigit(char c) {
 /// Overflow gives nothing; underflow gives 0.
 std::optional<double> parseNormalized(const std::string& s) {
     double value = 0;
-    auto [ptr, ec] = std::from_chars(s.data(), s.data() + s.size(), value);
-    if (ec == std::errc() && ptr == s.data() + s.size()) {
-        if (!std::isfinite(value)) return std::nullopt;
-        return value;
-    }
-    if (ec != std::errc::result_out_of_range) return std::nullopt;
-    // Out of range: tell an overflow from an underflow by the decimal order
-    // of the first significant digit.
-    long order = 0;
-    bool seenPoint = false, seenDigit = false;
-    std::size_t i = 0;
-    for (; i < s.size() && s[i] != 'e'; ++i) {
-        char c = s[i];
-        if (c == '.') {
-            seenPoint = true;
-        } else if (isDigit(c)) {
-            if (c != '0') seenDigit = true;
-            if (!seenDigit && seenPoint) --order;
-            if (seenDigit && !seenPoint) ++order;
-        }
-    }
-    if (!seenDigit) return 0.0;
-    long exponent = 0;
-    if (i < s.size()) {
-        const char* first = s.data() + i + 1;
-        auto r = std::from_chars(first, s.data() + s.size(), exponent);
-        if (r.ec == std::errc::result_out_of_range) exponent = (*first == '-') ? -100000 : 100000;
-    }
-    if (order + exponent > 0) return std::nullopt;
-    return 0.0;
+    const char* end = s.data() + s.size();
+    auto [ptr, ec] = fast_float::from_chars(s.data(), end, value);
+    if (ec != std::errc() && ec != std::errc::result_out_of_range) return std::nullopt;
+    // Out of range, the reading gives an infinity or a zero.
+    if (ptr != end || !std::isfinite(value)) return std::nullopt;
+    // Too small for a double: zero, and never a negative one.
+    if (value == 0 && s.find_first_of("123456789") < s.find('e')) return 0.0;
+    return value;
 }
 
 /// Reads digits of the given base; used for "&H" and "&O" in the lenient reading.
@@ -74,19 +54,38 @@ double readInteger(std::string_view s, int base) {
 // stands for; from it on they may not.
 constexpr double kExactDigitsBelow = 1e15;
 
+/// The shortest significant digits that read back to exactly this positive
+/// finite value, and the decimal exponent of the first one.
+void shortestForm(double value, std::string& digits, int& exponent) {
+    // "{}" writes the shortest digits, in the fixed or the scientific form
+    // ("1000000000000000.1", "1e+20").
+    const std::string text = fmt::format("{}", value);
+    const std::size_t e = std::min(text.find('e'), text.size());
+    const std::string_view mantissa = std::string_view(text).substr(0, e);
+    const std::size_t point = std::min(mantissa.find('.'), mantissa.size());
+    digits.clear();
+    for (char c : mantissa) {
+        if (c != '.') digits.push_back(c);
+    }
+    const std::size_t first = digits.find_first_not_of('0');
+    exponent = static_cast<int>(point) - 1 - static_cast<int>(first);
+    if (e < text.size()) exponent += std::atoi(text.c_str() + e + 1);
+    digits.erase(digits.find_last_not_of('0') + 1);
+    digits.erase(0, first);
+}
+
 /// The significant digits of a positive finite value and the decimal
 /// exponent of the first one: 15 digits below 1E+15, where they read back to
 /// the same value and hide the binary noise of sums such as 0.1 + 0.2; above,
 /// the shortest digits that read back to exactly this value.
 void decimalForm(double value, std::string& digits, int& exponent) {
-    char buf[64];
-    auto r = value < kExactDigitsBelow
-                 ? std::to_chars(buf, buf + sizeof buf, value, std::chars_format::scientific, 14)
-                 : std::to_chars(buf, buf + sizeof buf, value, std::chars_format::scientific);
-    std::string sci(buf, r.ptr);
-    std::size_t e = sci.find('e');
-    digits = sci.substr(0, 1);
-    if (e > 2) digits += sci.substr(2, e - 2);
+    if (value >= kExactDigitsBelow) {
+        shortestForm(value, digits, exponent);
+        return;
+    }
+    const std::string sci = fmt::format("{:.14e}", value);  // "1.23450000000000e+02"
+    const std::size_t e = sci.find('e');
+    digits = sci.substr(0, 1) + sci.substr(2, e - 2);
     exponent = std::atoi(sci.c_str() + e + 1);
 }
 
@@ -259,17 +258,27 @@ double round2(double value) {
 std::string plainText(double value) {
     if (!std::isfinite(value)) return {};
     if (value == 0) return "0";
-    char buf[64];
+    // Below 1E+15: 15 significant digits, trailing zeros dropped, the
+    // scientific form for exponents below -4 and from 15 on ("1E-05").
+    if (std::fabs(value) < kExactDigitsBelow) {
+        std::string s = fmt::format("{:.15g}", value);
+        std::size_t e = s.find('e');
+        if (e != std::string::npos) s[e] = 'E';
+        return s;
+    }
     // From 1E+15 on, 15 digits no longer tell neighbouring doubles apart and
-    // may round past the largest one; there the shortest text that reads back
-    // exactly is written instead.
-    auto r = std::fabs(value) < kExactDigitsBelow
-                 ? std::to_chars(buf, buf + sizeof buf, value, std::chars_format::general, 15)
-                 : std::to_chars(buf, buf + sizeof buf, value, std::chars_format::general);
-    std::string s(buf, r.ptr);
-    std::size_t e = s.find('e');
-    if (e != std::string::npos) s[e] = 'E';
-    return s;
+    // may round past the largest one; there the shortest digits that read
+    // back exactly are written instead, always in the scientific form.
+    std::string digits;
+    int exponent = 0;
+    shortestForm(std::fabs(value), digits, exponent);
+    std::string s = value < 0 ? "-" : "";
+    s += digits[0];
+    if (digits.size() > 1) {
+        s += '.';
+        s.append(digits, 1);
+    }
+    return s + fmt::format("E{:+03}", exponent);
 }
 
 }  // namespace tarnwick

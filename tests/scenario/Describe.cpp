@@ -1,7 +1,9 @@
 #include "Describe.h"
 
-#include <array>
-#include <charconv>
+#include <fmt/format.h>
+
+#include <cmath>
+#include <cstdlib>
 #include <functional>
 #include <utility>
 
@@ -95,10 +97,41 @@ std::string eventText(const HeadlessPlatform::Event& event) {
            quotedText(m.prompt);
 }
 
+/// A size in points as its shortest text: the shortest digits that read back
+/// to the same float, in the fixed form or the scientific one, whichever is
+/// shorter, the fixed one on a tie ("10", "11.5", "1e+05"). A whole number in
+/// the fixed form is written with all its digits.
 std::string sizeText(float points) {
-    std::array<char, 32> buffer{};
-    auto [end, error] = std::to_chars(buffer.data(), buffer.data() + buffer.size(), points);
-    return error == std::errc() ? std::string(buffer.data(), end) : std::string("?");
+    if (!std::isfinite(points) || points == 0) return fmt::format("{}", points);
+    // "{}" writes the shortest digits, in either form ("0.0001", "1e+20").
+    const std::string shortest = fmt::format("{}", std::fabs(points));
+    const std::size_t e = std::min(shortest.find('e'), shortest.size());
+    const std::string_view mantissa = std::string_view(shortest).substr(0, e);
+    const std::size_t point = std::min(mantissa.find('.'), mantissa.size());
+    std::string digits;
+    for (char c : mantissa) {
+        if (c != '.') digits.push_back(c);
+    }
+    const std::size_t first = digits.find_first_not_of('0');
+    int exponent = static_cast<int>(point) - 1 - static_cast<int>(first);
+    if (e < shortest.size()) exponent += std::atoi(shortest.c_str() + e + 1);
+    digits.erase(digits.find_last_not_of('0') + 1);
+    digits.erase(0, first);
+
+    const int count = static_cast<int>(digits.size());
+    std::string scientific = digits.substr(0, 1);
+    if (count > 1) scientific += "." + digits.substr(1);
+    scientific += fmt::format("e{:+03}", exponent);
+    std::string fixed;
+    if (exponent >= count - 1) {
+        fixed = fmt::format("{:.0f}", std::fabs(points));
+    } else if (exponent >= 0) {
+        fixed = digits.substr(0, exponent + 1) + "." + digits.substr(exponent + 1);
+    } else {
+        fixed = "0." + std::string(-exponent - 1, '0') + digits;
+    }
+    const std::string sign = points < 0 ? "-" : "";
+    return sign + (fixed.size() <= scientific.size() ? fixed : scientific);
 }
 
 std::string printerText(const HeadlessPrinter& printer) {
