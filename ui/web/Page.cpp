@@ -172,8 +172,12 @@ using namespace tarnwick;
 // The user's actions. Each may run reactions that open dialogs.
 extern "C" {
 
+// As on the desktop, the program starts before the page shows it, which
+// then mirrors the started sheet once.
 EMSCRIPTEN_KEEPALIVE void tarnwick_start() {
+    sheet().setObserver(nullptr);
     page->program.start();
+    sheet().setObserver(&page->view);
     page->view.mirrorAll();
 }
 
