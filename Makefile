@@ -3,8 +3,9 @@
 # make sanitize  the same tests built with AddressSanitizer and UBSan
 # make release   the Release build (build-release/), tested
 # make package   the Debian package from the Release build: build-release/tarnwick_*.deb
-# make bench     the timings and the cold start against an empty window, checked against
-#                the speed goals (BENCH_BUILD, default build/)
+# make bench     the timings and the cold start against an empty window, and the web
+#                edition's payload, start and input latency in headless Chromium, checked
+#                against the speed goals (BENCH_BUILD, default build/)
 # make fuzz      the libFuzzer targets (clang, build-fuzz/), each FUZZ_SECONDS from fuzz/corpus/
 # make valgrind  every scenario file through the scenario runner under valgrind memcheck
 # make web       the calculator for the browser, compiled to WebAssembly: build-web/site/
@@ -83,7 +84,7 @@ package: release
 	sh packaging/check-deb.sh build-release/tarnwick_*.deb
 
 web: deps
-	$(WEB_ENV) emcmake cmake -S . -B $(WEB_BUILD) -DCMAKE_BUILD_TYPE=Release -DTARNWICK_WERROR=ON >/dev/null
+	$(WEB_ENV) emcmake cmake -S . -B $(WEB_BUILD) -DCMAKE_BUILD_TYPE=MinSizeRel -DTARNWICK_WERROR=ON >/dev/null
 	$(WEB_ENV) cmake --build $(WEB_BUILD) -j $(JOBS)
 
 serve: web
@@ -128,7 +129,10 @@ bench: deps
 	$(BENCH_BUILD)/bench/tarnwick_bench --goals --benchmark_repetitions=3 \
 	    --benchmark_min_time=0.2 || timings=1; \
 	echo; $(BENCH_BUILD)/bench/tarnwick_coldstart --goals --runs 20 || coldstart=1; \
-	[ $$timings -eq 0 ] && [ $$coldstart -eq 0 ]
+	echo; $(MAKE) --no-print-directory web >/dev/null && \
+	npm ci --prefix tests/web --no-audit --no-fund --loglevel=error >/dev/null && \
+	node bench/web/bench-web.js $(WEB_BUILD) --runs 10 --goals || web=1; \
+	[ $$timings -eq 0 ] && [ $$coldstart -eq 0 ] && [ $${web:-0} -eq 0 ]
 
 format:
 	clang-format -i $$(git ls-files '*.cpp' '*.h')

@@ -42,3 +42,6 @@ fi
 echo "Browser test"
 npm ci --prefix "$here" --no-audit --no-fund --loglevel=error >/dev/null
 node "$here/browser-test.js" "$web/site"
+
+echo "Web benchmark, once, to keep it working"
+node "$root/bench/web/bench-web.js" "$web" --runs 1
