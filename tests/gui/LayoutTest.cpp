@@ -1,11 +1,13 @@
-// The window's layout at whatever font it runs with (its own test run uses
-// fonts at 150 %): every caption, unit and value is seen whole, nothing
-// overlaps, the window grows but does not shrink below its content, and its
-// left edge stays on the screen.
+// The window's layout at whatever font it runs with (its own test runs use
+// fonts at 125 % and 150 % on screens too small for the sheet): every caption,
+// unit and value is seen whole, nothing overlaps, the window grows but does
+// not shrink below the sheet unless the sheet scrolls, the window lies on the
+// screen, and the sheet scrolls to the focused field and prints whole.
 #include <QApplication>
 #include <QLabel>
 #include <QLineEdit>
 #include <QScreen>
+#include <QScrollBar>
 #include <QTest>
 #include <cstdlib>
 #include <memory>
@@ -16,6 +18,7 @@
 #include "ui/HeadlessPlatform.h"
 #include "ui/Program.h"
 #include "ui/qt/MainWindow.h"
+#include "ui/qt/QtPrinter.h"
 #include "ui/qt/WindowLayout.h"
 
 namespace tarnwick {
@@ -47,14 +50,21 @@ private slots:
     void everyTextFitsItsWidgetAndNothingOverlaps();
     void theLongestResultsOfLargeEntriesAreSeenWhole_data();
     void theLongestResultsOfLargeEntriesAreSeenWhole();
-    void theWindowGrowsButNotBelowItsContent();
+    void theWindowGrowsButNotBelowItsContentUnlessItScrolls();
     void theDefaultFontGivesTheUsualClientArea();
     void theLeftEdgeStaysOnTheScreen_data();
     void theLeftEdgeStaysOnTheScreen();
+    void theWindowLiesOnTheScreenAndTheSheetScrollsToTheFocus();
 
 private:
     Sheet& sheet() { return ui_.sheet(); }
     const SheetWidgets& w() { return ui_.window()->widgets(); }
+    SheetScroll& scroll() { return ui_.window()->sheetScroll(); }
+    /// Whether `widget` is wholly in the part of the sheet in view.
+    bool inView(const QWidget& widget) {
+        const QRect rect(widget.mapTo(scroll().viewport(), QPoint(0, 0)), widget.size());
+        return scroll().viewport()->rect().contains(rect);
+    }
     void start(int screenWidth = 1920);
     /// Every visible label, field, option and button shows its text whole
     /// and none overlaps another.
@@ -84,7 +94,7 @@ void LayoutTest::verifyFits() {
     QTRY_VERIFY(ui_.window()->width() >= ui_.window()->minimumSizeHint().width() &&
                 ui_.window()->height() >= ui_.window()->minimumSizeHint().height());
     QTest::qWait(100);
-    QWidget* client = ui_.window()->centralWidget();
+    QWidget* client = scroll().widget();
     QList<QWidget*> leaves;
     for (QLabel* label : w().labels) {
         if (!label->isVisible()) continue;
@@ -183,8 +193,8 @@ void LayoutTest::theLongestResultsOfLargeEntriesAreSeenWhole() {
     verifyFits();
 }
 
-void LayoutTest::theWindowGrowsButNotBelowItsContent() {
-    QWidget* client = ui_.window()->centralWidget();
+void LayoutTest::theWindowGrowsButNotBelowItsContentUnlessItScrolls() {
+    QWidget* client = scroll().widget();
     const QSize usual = ui_.window()->size();
     const QPoint speed = w()[F::txtImpSpeed]->mapTo(client, QPoint(0, 0));
     const QPoint calculate = w()[B::cmdCalculate]->mapTo(client, QPoint(0, 0));
@@ -200,6 +210,11 @@ void LayoutTest::theWindowGrowsButNotBelowItsContent() {
     QApplication::processEvents();
     QVERIFY(ui_.window()->width() > 200 && ui_.window()->height() > 150);
     verifyFits();
+    // Smaller than the sheet only where the screen is.
+    const QSize need = client->minimumSizeHint();
+    const QSize room = scroll().room();
+    QCOMPARE(scroll().width() < need.width() || scroll().height() < need.height(),
+             need.width() > room.width() || need.height() > room.height());
 }
 
 void LayoutTest::theDefaultFontGivesTheUsualClientArea() {
@@ -208,6 +223,8 @@ void LayoutTest::theDefaultFontGivesTheUsualClientArea() {
     QVERIFY2(std::abs(client.width() - kClientArea.width()) <= kClientArea.width() / 20 &&
                  std::abs(client.height() - kClientArea.height()) <= kClientArea.height() / 20,
              qPrintable(QStringLiteral("%1 x %2").arg(client.width()).arg(client.height())));
+    QVERIFY(!scroll().horizontalScrollBar()->isVisible());
+    QVERIFY(!scroll().verticalScrollBar()->isVisible());
 }
 
 void LayoutTest::theLeftEdgeStaysOnTheScreen_data() {
@@ -229,6 +246,39 @@ void LayoutTest::theLeftEdgeStaysOnTheScreen() {
     } else {
         QCOMPARE(left, area.left());
     }
+}
+
+void LayoutTest::theWindowLiesOnTheScreenAndTheSheetScrollsToTheFocus() {
+    MainWindow& window = *ui_.window();
+    const QRect area = window.screen()->availableGeometry();
+    QTRY_VERIFY(area.contains(window.frameGeometry()));
+
+    // Tab from the first entry to the last measured clearance.
+    window.activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(&window));
+    QLineEdit* last = w()[F::txtCwtMea];
+    for (int i = 0; i < 10 && QApplication::focusWidget() != last; ++i) {
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+    }
+    QCOMPARE(QApplication::focusWidget(), last);
+    QVERIFY(inView(*last));
+    // The program's own focus move, back to the first entry.
+    sheet().press(B::cmdImperial);
+    QTRY_VERIFY(w()[F::txtImpSpeed]->hasFocus());
+    QVERIFY(inView(*w()[F::txtImpSpeed]));
+
+    // The form's picture is of the whole sheet, down to the last row's
+    // rightmost field, wherever the sheet is scrolled to.
+    scroll().verticalScrollBar()->setValue(0);
+    scroll().horizontalScrollBar()->setValue(0);
+    QWidget* sheetArea = scroll().widget();
+    const QImage picture = QtPrinter::windowPicture(window).toImage();
+    QCOMPARE(picture.size(), sheetArea->size() * window.devicePixelRatio());
+    QLineEdit* corner = w()[F::txtDifCwt];
+    const QRect inside = corner->rect().adjusted(3, 3, -3, -3);
+    const QImage drawn = corner->grab(inside).toImage().convertToFormat(QImage::Format_RGB32);
+    const QRect there(corner->mapTo(sheetArea, inside.topLeft()), inside.size());
+    QCOMPARE(picture.copy(there).convertToFormat(QImage::Format_RGB32), drawn);
 }
 
 TARNWICK_GUI_TEST(LayoutTest);

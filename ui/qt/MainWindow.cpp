@@ -5,9 +5,12 @@
 #include <QGuiApplication>
 #include <QKeyEvent>
 #include <QMenuBar>
+#include <QMoveEvent>
 #include <QScreen>
 #include <QShowEvent>
+#include <QStyle>
 #include <QTimer>
+#include <QWindow>
 #include <algorithm>
 
 #include "ui/qt/Accessibility.h"
@@ -28,7 +31,10 @@ MainWindow::MainWindow(Sheet& sheet, QWidget* parent)
 
     auto* client = new QWidget(this);
     buildWindowLayout(*client, widgets_);
-    setCentralWidget(client);
+    // The sheet at its usual size at the default font, larger where a
+    // larger font needs it; it scrolls where the screen is smaller.
+    scroll_ = new SheetScroll(client, kClientArea, this);
+    setCentralWidget(scroll_);
     buildMenus(sheet_, *menuBar(), widgets_);
     setKeyboardOrder(widgets_);
 
@@ -40,36 +46,69 @@ MainWindow::MainWindow(Sheet& sheet, QWidget* parent)
     sheet_.setObserver(&view_);
 
     fitToTexts(widgets_);
-    // The usual size at the default font, larger where a larger font needs
-    // it. The user may enlarge the window, but not shrink it below what its
-    // content needs.
-    const QSize usual = kClientArea + QSize(0, menuBar()->sizeHint().height());
-    resize(sizeHint().expandedTo(usual));
+    // The user may enlarge the window, but not shrink it below what the
+    // sheet needs, except where the sheet scrolls.
+    fitToScreen(QGuiApplication::primaryScreen());
+    resize(sizeHint());
 }
 
 MainWindow::~MainWindow() {
     sheet_.setObserver(nullptr);
 }
 
+QSize MainWindow::frameExtent() const {
+    if (frameKnown()) return frameGeometry().size() - geometry().size();
+    return {0, style()->pixelMetric(QStyle::PM_TitleBarHeight, nullptr, this)};
+}
+
+bool MainWindow::frameKnown() const {
+    return isVisible() && frameGeometry() != geometry();
+}
+
+void MainWindow::fitToScreen(QScreen* screen) {
+    if (!screen) return;
+    const QSize menus(0, menuBar()->sizeHint().height());
+    scroll_->setRoom(screen->availableGeometry().size() - frameExtent() - menus);
+}
+
 void MainWindow::placeOnScreen() {
     placed_ = true;
     int left = sheet_.windowLeft();
     int top = 0;
-    if (const QScreen* screen = QGuiApplication::primaryScreen()) {
+    if (QScreen* screen = QGuiApplication::primaryScreen()) {
+        fitToScreen(screen);
+        resize(sizeHint());
         // The sheet centres the window on the screen; the window's left edge
         // stays on it even where the screen is narrower than the window.
         const QRect area = screen->availableGeometry();
-        const int rightmost = std::max(area.left(), area.right() + 1 - frameGeometry().width());
+        const QSize outer = size() + frameExtent();
+        const int rightmost = std::max(area.left(), area.right() + 1 - outer.width());
         left = std::clamp(left, area.left(), rightmost);
-        top = area.top() + std::max(0, (area.height() - frameGeometry().height()) / 2);
+        top = area.top() + std::max(0, (area.height() - outer.height()) / 2);
     }
     move(left, top);
 }
 
 // Before the window is shown its frame is not known, and a window kept on
 // the screen by its right edge would stick out by the frame's width.
+// Some window systems report the frame at once, others only once they have
+// put it round the window, which moves the window: it is sized and placed
+// again as soon as the frame is known.
+void MainWindow::moveEvent(QMoveEvent* event) {
+    QMainWindow::moveEvent(event);
+    if (placed_ && !placedInFrame_ && frameKnown()) {
+        placedInFrame_ = true;
+        QTimer::singleShot(0, this, [this] { placeOnScreen(); });
+    }
+}
+
 void MainWindow::showEvent(QShowEvent* event) {
     QMainWindow::showEvent(event);
+    if (QWindow* window = windowHandle()) {
+        // On another screen the sheet has that screen's room.
+        connect(window, &QWindow::screenChanged, this, &MainWindow::fitToScreen,
+                Qt::UniqueConnection);
+    }
     if (placed_ && !event->spontaneous()) {
         QTimer::singleShot(0, this, [this] { placeOnScreen(); });
     }

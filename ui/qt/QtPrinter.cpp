@@ -4,6 +4,7 @@
 #include <QFontMetricsF>
 #include <QMainWindow>
 #include <QPixmap>
+#include <QScrollArea>
 
 #include "print/LineItems.h"
 
@@ -115,13 +116,22 @@ void QtPrinter::endDocument() {
     if (!painter_.end()) fail("the document could not be finished");
 }
 
-void QtPrinter::printWindowPicture() {
-    if (window_.isNull()) fail("there is no window to print");
-    QWidget* client = window_;
+QPixmap QtPrinter::windowPicture(QWidget& window) {
+    QWidget* client = &window;
     if (auto* main = qobject_cast<QMainWindow*>(client); main && main->centralWidget()) {
         client = main->centralWidget();
     }
-    const QPixmap picture = client->grab();
+    // A sheet larger than the window scrolls in it: the picture is of the
+    // whole sheet, not of the part in view.
+    if (auto* scroll = qobject_cast<QScrollArea*>(client); scroll && scroll->widget()) {
+        client = scroll->widget();
+    }
+    return client->grab();
+}
+
+void QtPrinter::printWindowPicture() {
+    if (window_.isNull()) fail("there is no window to print");
+    const QPixmap picture = windowPicture(*window_);
     begin();
     const QRect page = device().pageLayout().paintRectPixels(device().resolution());
     QRect target(QPoint(0, 0), picture.size().scaled(page.size(), Qt::KeepAspectRatio));

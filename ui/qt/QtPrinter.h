@@ -4,6 +4,7 @@
 #pragma once
 
 #include <QPainter>
+#include <QPixmap>
 #include <QPointer>
 #include <QPrinter>
 #include <QWidget>
@@ -30,6 +31,9 @@ public:
     /// The window whose picture Print Form prints: its client area, without
     /// the menu bar.
     void setWindow(QWidget* window) { window_ = window; }
+    /// The picture of `window` that Print Form prints: its client area, and
+    /// where that scrolls, all of what scrolls in it.
+    static QPixmap windowPicture(QWidget& window);
 
     void setDocumentName(const std::string& name) override;
     std::string documentName() const;
