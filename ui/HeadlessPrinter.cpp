@@ -8,7 +8,7 @@ void HeadlessPrinter::printLine(const LineItems& items) {
         current_.clear();
         throw PrintFailure("the printer is out of paper");
     }
-    current_.push_back({fontSize_, bold_, items});
+    current_.push_back({fontSize(), bold(), items});
 }
 
 void HeadlessPrinter::printWindowPicture() {

@@ -10,22 +10,12 @@
 
 #include "print/DataReport.h"
 #include "print/PrintPlatform.h"
+#include "ui/KeptSettingsPrinter.h"
 
 namespace tarnwick {
 
-class HeadlessPrinter : public Printer {
+class HeadlessPrinter : public KeptSettingsPrinter {
 public:
-    void setDocumentName(const std::string& name) override { documentName_ = name; }
-    const std::string& documentName() const { return documentName_; }
-    std::string fontName() const override { return fontName_; }
-    void setFontName(const std::string& name) override { fontName_ = name; }
-    float fontSize() const override { return fontSize_; }
-    void setFontSize(float points) override { fontSize_ = points; }
-    int orientation() const override { return orientation_; }
-    void setOrientation(int orientation) override { orientation_ = orientation; }
-    void setBold(bool on) override { bold_ = on; }
-    bool bold() const { return bold_; }
-
     void printLine(const LineItems& items) override;
     void endDocument() override;
     void printWindowPicture() override;
@@ -46,17 +36,12 @@ public:
     bool documentOpen() const { return !current_.empty(); }
 
 private:
-    std::string fontName_ = "Arial";
-    float fontSize_ = 10;
-    int orientation_ = 2;
-    bool bold_ = false;
     int documents_ = 0;
     int pictures_ = 0;
     std::vector<ReportLine> current_;
     std::vector<ReportLine> last_;
     std::optional<int> failAt_;
     bool failPicture_ = false;
-    std::string documentName_;
 };
 
 }  // namespace tarnwick

@@ -27,13 +27,13 @@ std::string number(float value) {
 }  // namespace
 
 void WebPrinter::printLine(const LineItems& items) {
-    for (std::string& text : layOut(items)) rows_.push_back({std::move(text), fontSize_, bold_});
+    for (std::string& text : layOut(items)) rows_.push_back({std::move(text), fontSize(), bold()});
 }
 
 void WebPrinter::endDocument() {
-    std::string json = "{\"name\":" + json::quoted(documentName_) +
-                       ",\"font\":" + json::quoted(fontName_) +
-                       ",\"orientation\":" + std::to_string(orientation_) + ",\"rows\":[";
+    std::string json = "{\"name\":" + json::quoted(documentName()) +
+                       ",\"font\":" + json::quoted(fontName()) +
+                       ",\"orientation\":" + std::to_string(orientation()) + ",\"rows\":[";
     for (std::size_t i = 0; i < rows_.size(); ++i) {
         if (i > 0) json += ',';
         json += "{\"text\":" + json::quoted(rows_[i].text) + ",\"size\":" + number(rows_[i].size) +
@@ -45,8 +45,8 @@ void WebPrinter::endDocument() {
 }
 
 void WebPrinter::printWindowPicture() {
-    const std::string json = "{\"name\":" + json::quoted(documentName_) +
-                             ",\"orientation\":" + std::to_string(orientation_) + "}";
+    const std::string json = "{\"name\":" + json::quoted(documentName()) +
+                             ",\"orientation\":" + std::to_string(orientation()) + "}";
     pagePrintForm(json.c_str());
 }
 

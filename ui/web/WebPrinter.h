@@ -7,21 +7,12 @@
 #include <string>
 #include <vector>
 
-#include "print/PrintPlatform.h"
+#include "ui/KeptSettingsPrinter.h"
 
 namespace tarnwick {
 
-class WebPrinter : public Printer {
+class WebPrinter : public KeptSettingsPrinter {
 public:
-    void setDocumentName(const std::string& name) override { documentName_ = name; }
-    std::string fontName() const override { return fontName_; }
-    void setFontName(const std::string& name) override { fontName_ = name; }
-    float fontSize() const override { return fontSize_; }
-    void setFontSize(float points) override { fontSize_ = points; }
-    int orientation() const override { return orientation_; }
-    void setOrientation(int orientation) override { orientation_ = orientation; }
-    void setBold(bool on) override { bold_ = on; }
-
     void printLine(const LineItems& items) override;
     void endDocument() override;
     void printWindowPicture() override;
@@ -33,11 +24,6 @@ private:
         bool bold;
     };
 
-    std::string documentName_;
-    std::string fontName_ = "Arial";
-    float fontSize_ = 10;
-    int orientation_ = 2;
-    bool bold_ = false;
     std::vector<Row> rows_;
 };
 
