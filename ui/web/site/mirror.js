@@ -93,9 +93,14 @@ tarnwickPage.field = function (id, f) {
     if (f.maxLength > 0) setAttr(input, 'maxlength', maxLength);
     if (input.value !== f.text) input.value = f.text;
     if (input.readOnly !== f.locked) input.readOnly = f.locked;
-    input.dataset.tabStop = f.tabStop ? 'true' : 'false';
-    input.tabIndex = f.tabStop ? 0 : -1;
-    input.classList.toggle('hidden', !f.visible);
+    // Only what differs is written: every write invalidates the element's
+    // style, and a keystroke changes a few fields of many.
+    const tabStop = f.tabStop ? 'true' : 'false';
+    if (input.dataset.tabStop !== tabStop) {
+        input.dataset.tabStop = tabStop;
+        input.tabIndex = f.tabStop ? 0 : -1;
+    }
+    if (input.classList.contains('hidden') !== !f.visible) input.classList.toggle('hidden', !f.visible);
     setAttr(input, 'aria-hidden', f.visible ? '' : 'true');
     const colour = colourNames[f.colour] || 'standard';
     if (input.dataset.colour !== colour) input.dataset.colour = colour;
@@ -125,7 +130,7 @@ tarnwickPage.label = function (id, l) {
         renderCaption(echo, l.caption);
         echo.classList.toggle('disabled', !l.enabled);
     }
-    label.classList.toggle('disabled', !l.enabled);
+    if (label.classList.contains('disabled') !== !l.enabled) label.classList.toggle('disabled', !l.enabled);
 };
 
 tarnwickPage.option = function (id, o) {
