@@ -4,12 +4,18 @@
 #pragma once
 
 #include <string>
+#include <string_view>
 
 namespace tarnwick {
 
 enum class Icon { None, Critical, Question, Information };
 enum class Buttons { Ok, YesNoCancel };
 enum class Answer { Ok, Yes, No, Cancel };
+
+/// The icon's and the answer's names in lower case: "none", "critical",
+/// "question", "information"; "ok", "yes", "no", "cancel".
+std::string_view iconName(Icon icon);
+std::string_view answerName(Answer answer);
 
 /// A modal message box as the program shows it.
 struct Message {

@@ -52,17 +52,7 @@ std::string yesNo(bool on) {
 }
 
 std::string iconWord(Icon icon) {
-    switch (icon) {
-        case Icon::None:
-            return "none";
-        case Icon::Critical:
-            return "critical";
-        case Icon::Question:
-            return "question";
-        case Icon::Information:
-            return "information";
-    }
-    return "?";
+    return std::string(iconName(icon));
 }
 
 std::string buttonsWord(const Message& message) {

@@ -40,34 +40,6 @@ namespace tarnwick {
 
 namespace {
 
-const char* iconName(Icon icon) {
-    switch (icon) {
-        case Icon::Critical:
-            return "critical";
-        case Icon::Question:
-            return "question";
-        case Icon::Information:
-            return "information";
-        case Icon::None:
-            break;
-    }
-    return "none";
-}
-
-const char* answerName(Answer answer) {
-    switch (answer) {
-        case Answer::Yes:
-            return "yes";
-        case Answer::No:
-            return "no";
-        case Answer::Cancel:
-            return "cancel";
-        case Answer::Ok:
-            break;
-    }
-    return "ok";
-}
-
 std::string taken(char* text) {
     std::unique_ptr<char, decltype(&std::free)> owned(text, &std::free);
     return owned ? std::string(owned.get()) : std::string();
@@ -77,12 +49,13 @@ std::string taken(char* text) {
 
 Answer WebPlatform::showMessage(const Message& message) {
     const bool yesNoCancel = message.buttons == Buttons::YesNoCancel;
-    const std::string json = "{\"prompt\":" + json::quoted(message.prompt) +
-                             ",\"title\":" + json::quoted(message.title) + ",\"icon\":\"" +
-                             iconName(message.icon) + "\",\"buttons\":\"" +
-                             (yesNoCancel ? "yesnocancel" : "ok") + "\",\"default\":\"" +
-                             (yesNoCancel ? answerName(message.defaultButton) : "ok") +
-                             "\",\"card\":" + (message.referenceCard ? "true" : "false") + "}";
+    std::string json = "{\"prompt\":" + json::quoted(message.prompt);
+    json += ",\"title\":" + json::quoted(message.title);
+    json += ",\"icon\":" + json::quoted(iconName(message.icon));
+    json += std::string(",\"buttons\":") + (yesNoCancel ? "\"yesnocancel\"" : "\"ok\"");
+    json += ",\"default\":" +
+            json::quoted(answerName(yesNoCancel ? message.defaultButton : Answer::Ok));
+    json += std::string(",\"card\":") + (message.referenceCard ? "true" : "false") + "}";
     switch (pageShowMessage(json.c_str())) {
         case 1:
             return Answer::Yes;
