@@ -110,18 +110,23 @@ std::string sizeText(float points) {
 
     const int count = static_cast<int>(digits.size());
     std::string scientific = digits.substr(0, 1);
-    if (count > 1) scientific += "." + digits.substr(1);
+    if (count > 1) scientific.append(".").append(digits, 1);
     scientific += fmt::format("e{:+03}", exponent);
     std::string fixed;
     if (exponent >= count - 1) {
         fixed = fmt::format("{:.0f}", std::fabs(points));
     } else if (exponent >= 0) {
-        fixed = digits.substr(0, exponent + 1) + "." + digits.substr(exponent + 1);
+        fixed = digits.substr(0, exponent + 1);
+        fixed.append(".").append(digits, exponent + 1);
     } else {
-        fixed = "0." + std::string(-exponent - 1, '0') + digits;
+        fixed = "0.";
+        fixed.append(-exponent - 1, '0').append(digits);
     }
-    const std::string sign = points < 0 ? "-" : "";
-    return sign + (fixed.size() <= scientific.size() ? fixed : scientific);
+    // Texts are appended rather than added to a literal in front: GCC 12 at
+    // -O3 takes that for an overlapping copy (-Wrestrict).
+    std::string text = points < 0 ? "-" : "";
+    text += fixed.size() <= scientific.size() ? fixed : scientific;
+    return text;
 }
 
 std::string printerText(const HeadlessPrinter& printer) {
