@@ -42,36 +42,18 @@ QString tooltipText(const std::string& text) {
 }
 
 SheetView::SheetView(const Sheet& sheet, const SheetWidgets& widgets)
-    : sheet_(sheet), widgets_(widgets) {}
+    : SheetMirror(sheet), widgets_(widgets) {}
 
+// While the view works on the widgets, their focus and text signals are its
+// own, not the user's.
 void SheetView::mirrorAll() {
     Raised guard(mirroring_);
-    for (int i = 0; i < kFieldCount; ++i) mirror(static_cast<F>(i));
-    for (int i = 0; i < kLabelCount; ++i) mirror(static_cast<L>(i));
-    for (int i = 0; i < kOptionCount; ++i) mirror(static_cast<O>(i));
-    for (int i = 0; i < kButtonCount; ++i) mirror(static_cast<B>(i));
-    focusChanged(sheet_.focus());
+    SheetMirror::mirrorAll();
 }
 
 void SheetView::elementChanged(Element element) {
     Raised guard(mirroring_);
-    switch (element.kind) {
-        case Element::Kind::Field:
-            mirror(element.field());
-            break;
-        case Element::Kind::Label:
-            mirror(element.label());
-            break;
-        case Element::Kind::Option:
-            mirror(element.option());
-            break;
-        case Element::Kind::Button:
-            mirror(element.button());
-            break;
-        case Element::Kind::Menu:
-        case Element::Kind::None:
-            break;
-    }
+    SheetMirror::elementChanged(element);
 }
 
 void SheetView::focusChanged(Element element) {

@@ -10,11 +10,12 @@
 #include <string>
 
 #include "sheet/Sheet.h"
+#include "ui/SheetMirror.h"
 #include "ui/qt/Widgets.h"
 
 namespace tarnwick {
 
-class SheetView : public SheetObserver {
+class SheetView : public SheetMirror {
 public:
     SheetView(const Sheet& sheet, const SheetWidgets& widgets);
 
@@ -22,16 +23,15 @@ public:
     void focusChanged(Element element) override;
 
     /// Copies every element, for a window that was built after the sheet.
-    void mirrorAll();
+    void mirrorAll() override;
     bool mirroring() const { return mirroring_; }
 
 private:
-    void mirror(F f);
-    void mirror(L l);
-    void mirror(O o);
-    void mirror(B b);
+    void mirror(F f) override;
+    void mirror(L l) override;
+    void mirror(O o) override;
+    void mirror(B b) override;
 
-    const Sheet& sheet_;
     const SheetWidgets& widgets_;
     bool mirroring_ = false;
     /// The colour each field's palette was last set for; none before the

@@ -7,6 +7,7 @@
 #include <emscripten/emscripten.h>
 
 #include <string>
+#include <vector>
 
 #include "ui/Program.h"
 #include "ui/Screen.h"
@@ -34,37 +35,39 @@ std::string number(int value) {
     return std::to_string(value);
 }
 
-template <class Id>
-std::string list(std::span<const Id> ids) {
+std::string boolean(bool on) {
+    return on ? "true" : "false";
+}
+
+/// A JSON array of each item's text.
+template <class Items, class Text>
+std::string array(const Items& items, Text text) {
     std::string out = "[";
-    for (const Id& id : ids) {
+    for (const auto& item : items) {
         if (out.size() > 1) out += ',';
-        out += number(idx(id));
+        out += text(item);
     }
     return out + "]";
 }
 
-std::string quantityRow(const screen::QuantityRow& r) {
-    return "{\"caption\":" + number(idx(r.caption)) + ",\"imperial\":" + number(idx(r.imperial)) +
+template <class Id>
+std::string ids(std::span<const Id> items) {
+    return array(items, [](Id id) { return number(idx(id)); });
+}
+
+/// The control names of every element of a kind, by id.
+template <class Id>
+std::string controlNames(int count) {
+    std::vector<Id> all;
+    for (int i = 0; i < count; ++i) all.push_back(static_cast<Id>(i));
+    return array(all, [](Id id) { return json::quoted(name(id)); });
+}
+
+/// The members of an entry or result row, without the braces.
+std::string quantityMembers(const screen::QuantityRow& r) {
+    return "\"caption\":" + number(idx(r.caption)) + ",\"imperial\":" + number(idx(r.imperial)) +
            ",\"imperialUnit\":" + number(idx(r.imperialUnit)) +
-           ",\"metric\":" + number(idx(r.metric)) + ",\"metricUnit\":" + number(idx(r.metricUnit)) +
-           "}";
-}
-
-std::string quantityRows(std::span<const screen::QuantityRow> rows) {
-    std::string out = "[";
-    for (const auto& r : rows) out += (out.size() > 1 ? "," : "") + quantityRow(r);
-    return out + "]";
-}
-
-template <class Id, int Count>
-std::string controlNames() {
-    std::string out = "[";
-    for (int i = 0; i < Count; ++i) {
-        if (i > 0) out += ',';
-        out += json::quoted(name(static_cast<Id>(i)));
-    }
-    return out + "]";
+           ",\"metric\":" + number(idx(r.metric)) + ",\"metricUnit\":" + number(idx(r.metricUnit));
 }
 
 }  // namespace
@@ -72,76 +75,67 @@ std::string controlNames() {
 /// Where everything stands on the screen, for the page to build itself from;
 /// the captions, colours and states come afterwards with the mirror.
 std::string screenDescription() {
-    std::string json = "{\"names\":{\"fields\":" + controlNames<F, kFieldCount>() +
-                       ",\"labels\":" + controlNames<L, kLabelCount>() +
-                       ",\"options\":" + controlNames<O, kOptionCount>() +
-                       ",\"buttons\":" + controlNames<B, kButtonCount>() +
-                       ",\"menus\":" + controlNames<M, kMenuCount>() + "}";
+    std::string json = "{\"names\":{\"fields\":" + controlNames<F>(kFieldCount) +
+                       ",\"labels\":" + controlNames<L>(kLabelCount) +
+                       ",\"options\":" + controlNames<O>(kOptionCount) +
+                       ",\"buttons\":" + controlNames<B>(kButtonCount) +
+                       ",\"menus\":" + controlNames<M>(kMenuCount) + "}";
     json += ",\"questionsHeading\":" + number(idx(screen::kQuestionsHeading));
-    json += ",\"questions\":[";
-    bool first = true;
-    for (const auto& q : screen::questions()) {
-        json += std::string(first ? "" : ",") + "{\"question\":" + number(idx(q.question)) +
-                ",\"options\":[" + number(idx(q.first)) + "," + number(idx(q.second)) +
-                "],\"topic\":" + json::quoted(q.topic) + "}";
-        first = false;
-    }
-    json += "],\"largeButtons\":" + list(screen::largeButtons());
+    json += ",\"questions\":" + array(screen::questions(), [](const screen::Question& q) {
+                return "{\"question\":" + number(idx(q.question)) + ",\"options\":[" +
+                       number(idx(q.first)) + "," + number(idx(q.second)) +
+                       "],\"topic\":" + json::quoted(q.topic) + "}";
+            });
+    json += ",\"largeButtons\":" + ids(screen::largeButtons());
     const auto& units = screen::unitRow();
     json += ",\"unitRow\":{\"caption\":" + number(idx(units.caption)) +
-            ",\"buttons\":" + list(std::span<const B>(units.buttons)) + "}";
+            ",\"buttons\":" + ids(std::span<const B>(units.buttons)) + "}";
     const auto& box = screen::maxRunbyBox();
-    json += ",\"maxRunby\":{\"caption\":" + number(idx(box.caption)) + ",\"boxes\":[";
-    for (std::size_t i = 0; i < box.boxes.size(); ++i) {
-        json += std::string(i ? "," : "") + "{\"field\":" + number(idx(box.boxes[i].first)) +
-                ",\"unit\":" + number(idx(box.boxes[i].second)) + "}";
-    }
-    json += "]},\"identification\":{\"caption\":" + number(idx(screen::kIdentificationCaption)) +
+    json += ",\"maxRunby\":{\"caption\":" + number(idx(box.caption)) + ",\"boxes\":" +
+            array(box.boxes,
+                  [](const std::pair<F, L>& b) {
+                      return "{\"field\":" + number(idx(b.first)) +
+                             ",\"unit\":" + number(idx(b.second)) + "}";
+                  }) +
+            "}";
+    json += ",\"identification\":{\"caption\":" + number(idx(screen::kIdentificationCaption)) +
             ",\"field\":" + number(idx(screen::kIdentification)) + "}";
     json += ",\"maxRunbyButton\":" + number(idx(screen::kMaxRunbyButton));
     json += ",\"clearMeasured\":" + number(idx(screen::kClearMeasured));
     json += ",\"defaultButton\":" + number(idx(screen::kDefaultButton));
     json += ",\"cancelButton\":" + number(idx(screen::kCancelButton));
-    json += ",\"entryRows\":" + quantityRows(screen::entryRows());
-    json += ",\"resultRows\":" + quantityRows(screen::resultRows());
+    const auto quantityRow = [](const screen::QuantityRow& r) {
+        return "{" + quantityMembers(r) + "}";
+    };
+    json += ",\"entryRows\":" + array(screen::entryRows(), quantityRow);
+    json += ",\"resultRows\":" + array(screen::resultRows(), quantityRow);
     const auto& headings = screen::clearanceHeadings();
     json += ",\"clearanceHeadings\":{\"rows\":" + number(idx(headings.rows)) +
             ",\"measured\":" + number(idx(headings.measured)) +
             ",\"difference\":" + number(idx(headings.difference)) + "}";
-    json += ",\"clearanceRows\":[";
-    first = true;
-    for (const auto& c : screen::clearanceRows()) {
-        std::string row = quantityRow(c.quantity);
-        row.pop_back();
-        json += std::string(first ? "" : ",") + row + ",\"measured\":" + number(idx(c.measured)) +
-                ",\"measuredUnit\":" + number(idx(c.measuredUnit)) +
-                ",\"difference\":" + number(idx(c.difference)) +
-                ",\"differenceUnit\":" + number(idx(c.differenceUnit)) + "}";
-        first = false;
-    }
-    json += "],\"tabOrder\":[";
-    first = true;
-    for (const Element e : screen::tabOrder()) {
-        json += std::string(first ? "" : ",") + "[" + number(static_cast<int>(e.kind)) + "," +
-                number(e.id) + "]";
-        first = false;
-    }
-    json += "],\"buttons\":[";
-    for (int i = 0; i < kButtonCount; ++i) {
-        const ButtonElement& b = sheet().button(static_cast<B>(i));
-        json += std::string(i ? "," : "") + "{\"lightGreen\":" + (b.lightGreen ? "true" : "false") +
-                ",\"tabStop\":" + (b.tabStop ? "true" : "false") + "}";
-    }
-    json += "],\"menus\":[";
-    for (int i = 0; i < kMenuCount; ++i) {
-        const MenuElement& m = sheet().menu(static_cast<M>(i));
-        json += std::string(i ? "," : "") + "{\"caption\":" + json::quoted(m.caption) +
-                ",\"shortcut\":" + json::quoted(m.shortcut) +
-                ",\"parent\":" + number(idx(m.parent)) +
-                ",\"topLevel\":" + (m.topLevel ? "true" : "false") +
-                ",\"leaf\":" + (m.leaf ? "true" : "false") + "}";
-    }
-    return json + "]}";
+    json +=
+        ",\"clearanceRows\":" + array(screen::clearanceRows(), [](const screen::ClearanceRow& c) {
+            return "{" + quantityMembers(c.quantity) + ",\"measured\":" + number(idx(c.measured)) +
+                   ",\"measuredUnit\":" + number(idx(c.measuredUnit)) +
+                   ",\"difference\":" + number(idx(c.difference)) +
+                   ",\"differenceUnit\":" + number(idx(c.differenceUnit)) + "}";
+        });
+    json += ",\"tabOrder\":" + array(screen::tabOrder(), [](Element e) {
+                return "[" + number(static_cast<int>(e.kind)) + "," + number(e.id) + "]";
+            });
+    const Catalogue catalogue = initialCatalogue();
+    json += ",\"buttons\":" + array(catalogue.buttons, [](const ButtonElement& b) {
+                return "{\"lightGreen\":" + boolean(b.lightGreen) +
+                       ",\"tabStop\":" + boolean(b.tabStop) + "}";
+            });
+    json += ",\"menus\":" + array(catalogue.menus, [](const MenuElement& m) {
+                return "{\"caption\":" + json::quoted(m.caption) +
+                       ",\"shortcut\":" + json::quoted(m.shortcut) +
+                       ",\"parent\":" + number(idx(m.parent)) +
+                       ",\"topLevel\":" + boolean(m.topLevel) + ",\"leaf\":" + boolean(m.leaf) +
+                       "}";
+            });
+    return json + "}";
 }
 
 /// Whether the sheet holds anything the user typed, which leaving the page
@@ -234,10 +228,6 @@ EMSCRIPTEN_KEEPALIVE void tarnwick_pressKey(int id) {
 
 EMSCRIPTEN_KEEPALIVE void tarnwick_choose(int menu) {
     sheet().choose(static_cast<M>(menu));
-}
-
-EMSCRIPTEN_KEEPALIVE void tarnwick_requestClose() {
-    if (!sheet().closed()) sheet().requestClose();
 }
 
 }  // extern "C"

@@ -57,33 +57,13 @@ EM_JS(void, pageFocus, (int kind, int id), { tarnwickPage.focus(kind, id); });
 
 namespace tarnwick {
 
-void WebView::mirrorAll() {
-    for (int i = 0; i < kFieldCount; ++i) mirror(static_cast<F>(i));
-    for (int i = 0; i < kLabelCount; ++i) mirror(static_cast<L>(i));
-    for (int i = 0; i < kOptionCount; ++i) mirror(static_cast<O>(i));
-    for (int i = 0; i < kButtonCount; ++i) mirror(static_cast<B>(i));
-    focusChanged(sheet_.focus());
-}
-
 void WebView::elementChanged(Element element) {
-    switch (element.kind) {
-        case Element::Kind::Field:
-            mirror(element.field());
-            break;
-        case Element::Kind::Label:
-            mirror(element.label());
-            // Names and descriptions that say this label change with it.
-            for (const Element named : screen::namedBy(element.label())) elementChanged(named);
-            break;
-        case Element::Kind::Option:
-            mirror(element.option());
-            break;
-        case Element::Kind::Button:
-            mirror(element.button());
-            break;
-        case Element::Kind::Menu:
-        case Element::Kind::None:
-            break;
+    SheetMirror::elementChanged(element);
+    // Names and descriptions that say a label change with it.
+    if (element.kind == Element::Kind::Label) {
+        for (const Element named : screen::namedBy(element.label())) {
+            SheetMirror::elementChanged(named);
+        }
     }
 }
 

@@ -5,27 +5,22 @@
 // differs into its elements.
 #pragma once
 
-#include "sheet/Sheet.h"
+#include "ui/SheetMirror.h"
 
 namespace tarnwick {
 
-class WebView : public SheetObserver {
+class WebView : public SheetMirror {
 public:
-    explicit WebView(const Sheet& sheet) : sheet_(sheet) {}
+    explicit WebView(const Sheet& sheet) : SheetMirror(sheet) {}
 
     void elementChanged(Element element) override;
     void focusChanged(Element element) override;
 
-    /// Copies every element, for a page built after the sheet.
-    void mirrorAll();
-
 private:
-    void mirror(F f);
-    void mirror(L l);
-    void mirror(O o);
-    void mirror(B b);
-
-    const Sheet& sheet_;
+    void mirror(F f) override;
+    void mirror(L l) override;
+    void mirror(O o) override;
+    void mirror(B b) override;
 };
 
 }  // namespace tarnwick

@@ -31,8 +31,8 @@
         return null;
     }
 
-    // The element whose access key this is: a command or an option, else the
-    // field a captioning label stands for, else a menu of the menu bar.
+    // The command or option whose access key this is; the menus of the menu
+    // bar have theirs in menus.js.
     function accessKeyOwner(key) {
         for (const element of [...page.buttons, ...page.options]) {
             const caption = element && element.querySelector('.caption');

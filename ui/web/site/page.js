@@ -317,7 +317,6 @@
         });
         page.module = module;
         const screen = JSON.parse(module.screenDescription());
-        page.screen = screen;
         buildSheet(screen);
         page.buildMenus(screen);
         wireInput();

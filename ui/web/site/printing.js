@@ -18,24 +18,6 @@
             `@page { size: ${orientation === 1 ? 'portrait' : 'landscape'}; margin: 10mm; }`;
     }
 
-    // The print dialog has closed: the browser says so with 'afterprint'.
-    // Where a browser's print() returns before its dialog has done (phones)
-    // and the event is slow to come, the user's next touch of the page says
-    // so as well.
-    function printDone() {
-        return new Promise((resolve) => {
-            const events = ['afterprint', 'pointerdown', 'keydown'];
-            let returned = false;
-            const done = (event) => {
-                if (event.type !== 'afterprint' && !returned) return;
-                for (const type of events) window.removeEventListener(type, done, true);
-                resolve();
-            };
-            for (const type of events) window.addEventListener(type, done, true);
-            page.printReturned = () => (returned = true);
-        });
-    }
-
     // Lays the printout out, opens the print dialog and clears up once it
     // has closed. The document's name is the page title meanwhile, which
     // browsers offer as the PDF's file name.
@@ -46,10 +28,23 @@
         if (name) document.title = name;
         try {
             await new Promise((resolve) => requestAnimationFrame(() => resolve()));
-            const done = printDone();
+            // The browser says the dialog has closed with 'afterprint'. Where
+            // print() returns before its dialog has done (phones) and the
+            // event is slow to come, the user's next touch of the page says
+            // so as well.
+            let returned = false;
+            const closed = new Promise((resolve) => {
+                const events = ['afterprint', 'pointerdown', 'keydown'];
+                const done = (event) => {
+                    if (event.type !== 'afterprint' && !returned) return;
+                    for (const type of events) window.removeEventListener(type, done, true);
+                    resolve();
+                };
+                for (const type of events) window.addEventListener(type, done, true);
+            });
             window.print();
-            page.printReturned();
-            await done;
+            returned = true;
+            await closed;
         } finally {
             document.title = title;
             document.body.classList.remove('printing', 'printing-' + kind);

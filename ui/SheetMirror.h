@@ -1,0 +1,29 @@
+// What every view of the sheet does alike: a change the sheet reports goes to
+// the view's copy of that one element, and a view made after the sheet copies
+// every element and the focus once. The view says how it copies an element.
+#pragma once
+
+#include "sheet/Sheet.h"
+
+namespace tarnwick {
+
+class SheetMirror : public SheetObserver {
+public:
+    void elementChanged(Element element) override;
+
+    /// Copies every element and then the focus, for a view built after the
+    /// sheet.
+    virtual void mirrorAll();
+
+protected:
+    explicit SheetMirror(const Sheet& sheet) : sheet_(sheet) {}
+
+    virtual void mirror(F f) = 0;
+    virtual void mirror(L l) = 0;
+    virtual void mirror(O o) = 0;
+    virtual void mirror(B b) = 0;
+
+    const Sheet& sheet_;
+};
+
+}  // namespace tarnwick
