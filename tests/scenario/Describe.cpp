@@ -57,17 +57,7 @@ std::string iconWord(Icon icon) {
 
 std::string buttonsWord(const Message& message) {
     if (message.buttons == Buttons::Ok) return "ok";
-    switch (message.defaultButton) {
-        case Answer::Yes:
-            return "yes-no-cancel:yes";
-        case Answer::No:
-            return "yes-no-cancel:no";
-        case Answer::Cancel:
-            return "yes-no-cancel:cancel";
-        case Answer::Ok:
-            break;
-    }
-    return "yes-no-cancel:ok";
+    return "yes-no-cancel:" + std::string(answerName(message.defaultButton));
 }
 
 std::string eventText(const HeadlessPlatform::Event& event) {
