@@ -20,8 +20,11 @@ PACKAGES += dpkg-dev file
 PACKAGES += clang libclang-rt-14-dev valgrind
 PACKAGES += libfast-float-dev libfmt-dev
 # The web edition: Debian's emscripten, and Debian's chromium for the browser test,
-# which playwright-core (npm, pinned in tests/web/package-lock.json) drives.
+# which playwright-core (npm, pinned in tests/web/package-lock.json) drives; the
+# same session in Firefox ESR (puppeteer-core over WebDriver BiDi) and in WebKitGTK
+# (WebKitWebDriver and its MiniBrowser, under Xvfb).
 WEB_PACKAGES := emscripten chromium fonts-dejavu-core
+WEB_PACKAGES += firefox-esr webkit2gtk-driver xvfb xauth
 PACKAGES += $(WEB_PACKAGES)
 JOBS ?= 2
 PORT ?= 8080
