@@ -10,10 +10,13 @@
 #include <cstdint>
 #include <iterator>
 #include <optional>
+#include <utility>
 #include <vector>
 
 #include "sheet/Columns.h"
+#include "sheet/Numbers.h"
 #include "sheet/Sheet.h"
+#include "sheet/Units.h"
 
 namespace tarnwick {
 
@@ -444,13 +447,73 @@ bool contains(const auto& list, F f) {
     return false;
 }
 
+/// A number as the program writes one into a field: "-12.50", "457",
+/// "1E+20"; never "-0.00".
+bool writtenNumber(std::string_view t) {
+    std::size_t i = 0;
+    const auto digits = [&] {
+        const std::size_t start = i;
+        while (i < t.size() && t[i] >= '0' && t[i] <= '9') ++i;
+        return i > start;
+    };
+    if (t == "-0.00") return false;
+    if (i < t.size() && t[i] == '-') ++i;
+    if (!digits()) return false;
+    if (i < t.size() && t[i] == '.' && (++i, !digits())) return false;
+    if (i < t.size() && t[i] == 'E') {
+        if (++i >= t.size() || (t[i] != '+' && t[i] != '-')) return false;
+        ++i;
+        if (!digits()) return false;
+    }
+    return i == t.size();
+}
+
+/// Whether the fields' texts are what the reactions leave: every field only
+/// the program writes empty or a number, and every twin of an entry the
+/// conversion of that entry (0.00 for an emptied one, or empty with it).
+bool textsHoldTogether(const Catalogue& c, bool imperial) {
+    const auto text = [&](F f) -> const std::string& {
+        return c.fields[static_cast<std::size_t>(idx(f))].text;
+    };
+    const InputColumn& active = imperial ? kImperialInputs : kMetricInputs;
+    const InputColumn& inactive = imperial ? kMetricInputs : kImperialInputs;
+    for (int i = 0; i < kFieldCount; ++i) {
+        const F f = F(i);
+        const bool programWrites = contains(inactive.inOrder(), f) ||
+                                   contains(kImperialResults, f) || contains(kMetricResults, f) ||
+                                   contains(kDifferences, f);
+        if (programWrites && !text(f).empty() && !writtenNumber(text(f))) return false;
+    }
+    const double speed = imperial ? units::kFpmToMps : units::kMpsToFpm;
+    const double length = imperial ? units::kInchToMm : units::kMmToInch;
+    const std::array<std::pair<F, double>, 5> rows{{{active.govTrip, speed},
+                                                    {active.speed, speed},
+                                                    {active.runby, length},
+                                                    {active.runbyCar, length},
+                                                    {active.stroke, length}}};
+    const std::array<F, 5> twins{inactive.govTrip, inactive.speed, inactive.runby,
+                                 inactive.runbyCar, inactive.stroke};
+    for (std::size_t i = 0; i < rows.size(); ++i) {
+        const std::string& source = text(rows[i].first);
+        const std::string& twin = text(twins[i]);
+        if (twin != resultFormat(lenient(source) * rows[i].second) &&
+            !(source.empty() && twin.empty())) {
+            return false;
+        }
+    }
+    return true;
+}
+
 /// Whether the elements hang together as the reactions always leave them:
 /// one option of each pair selected; the columns' looks those of the unit
 /// system; the governor tripping speed row and the oil-only questions those
 /// of the buffer answer; the measured and difference units those of the unit
-/// system; the edition's values those of the selected edition.
+/// system; the edition's values those of the selected edition; and the
+/// fields' texts as textsHoldTogether has them.
 bool holdsTogether(const Catalogue& c, const SheetState& state) {
-    const auto option = [&](O o) { return c.options[static_cast<std::size_t>(idx(o))]; };
+    const auto option = [&](O o) -> const OptionElement& {
+        return c.options[static_cast<std::size_t>(idx(o))];
+    };
     for (int i = 0; i < kOptionCount; i += 2) {
         if (option(O(i)).selected == option(partner(O(i))).selected) return false;
     }
@@ -487,7 +550,8 @@ bool holdsTogether(const Catalogue& c, const SheetState& state) {
     }
     const Edition selected =
         option(O::opt1996).selected ? Edition::A17_1_1996 : Edition::A17_1_2000;
-    return state.edition == editionValues(selected) && std::isfinite(state.Movement);
+    return state.edition == editionValues(selected) && std::isfinite(state.Movement) &&
+           textsHoldTogether(c, state.IsImperial);
 }
 
 bool tryRestore(Sheet& sheet, std::string_view text) {

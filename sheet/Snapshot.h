@@ -22,10 +22,11 @@ std::string snapshot(const Sheet& sheet);
 /// Puts the sheet back as the snapshot has it. Nothing is recalculated and
 /// no message is shown: no reaction runs. The sheet's observer hears of every
 /// element and of the focus. A snapshot of another version, a damaged or an
-/// edited one, or one holding what the sheet never holds (both options of a
-/// pair selected, a selection past the end of its text, an edition's values
-/// that are not those of the selected edition, ...) is refused: the sheet is
-/// left as it was and the answer is false.
+/// edited one, or one holding what the reactions never leave on the sheet
+/// (both options of a pair selected, a selection past the end of its text, a
+/// result that is not a number, a twin that is not its entry's conversion,
+/// another edition's values, ...) is refused: the sheet is left as it was and
+/// the answer is false.
 bool restore(Sheet& sheet, std::string_view text) noexcept;
 
 /// A snapshot's body (every line before the digest, each ending in a line
