@@ -9,6 +9,7 @@
 #include <string>
 #include <vector>
 
+#include "sheet/Snapshot.h"
 #include "ui/Program.h"
 #include "ui/Screen.h"
 #include "ui/web/Json.h"
@@ -152,6 +153,22 @@ bool closed() {
     return sheet().closed();
 }
 
+/// The sheet as it stands, for the page to keep while its tab lives.
+std::string sheetSnapshot() {
+    return snapshot(sheet());
+}
+
+/// Instead of starting the fresh program, puts back the sheet the tab kept:
+/// nothing is recalculated and no message is shown. A refused snapshot
+/// leaves the program unstarted, and the page then starts it.
+bool resume(const std::string& kept) {
+    sheet().setObserver(nullptr);
+    const bool restored = restore(sheet(), kept);
+    sheet().setObserver(&page->view);
+    if (restored) page->view.mirrorAll();
+    return restored;
+}
+
 /// A fresh program after the last one closed: the user starts it again.
 void restart() {
     delete page;
@@ -237,6 +254,8 @@ EMSCRIPTEN_BINDINGS(tarnwick_page) {
     emscripten::function("holdsEntries", &tarnwick::holdsEntries);
     emscripten::function("closed", &tarnwick::closed);
     emscripten::function("restart", &tarnwick::restart);
+    emscripten::function("snapshot", &tarnwick::sheetSnapshot);
+    emscripten::function("resume", &tarnwick::resume);
 }
 
 int main() {
