@@ -227,6 +227,10 @@ INSTANTIATE_TEST_SUITE_P(
         SpoiledSnapshot{
             "a metric look in imperial units",
             [](const std::string& s) { return resealed(s, "units imperial", "units metric"); }},
+        SpoiledSnapshot{"a result that is not a number",
+                        [](const std::string& s) { return resealed(s, "\"8.25\"", "\"8.25x\""); }},
+        SpoiledSnapshot{"a twin that does not follow its entry",
+                        [](const std::string& s) { return resealed(s, "\"1.78\"", "\"1.77\""); }},
         SpoiledSnapshot{
             "Movement not a number",
             [](const std::string& s) { return resealed(s, "movement 8.25", "movement nan"); }},
