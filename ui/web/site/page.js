@@ -9,28 +9,31 @@
     let module = null;
     let busy = false;
 
-    function make(tag, className, parent) {
-        const element = document.createElement(tag);
-        if (className) element.className = className;
-        if (parent) parent.append(element);
+    const make = page.make;
+
+    // Where an element stands in the sheet's grid, as a class whose rule
+    // style.css holds (written at build time from page.places): the page
+    // sets no style of its own, which a strict content security policy
+    // would refuse.
+    function placed(element, name, declarations) {
+        page.places.set(name, declarations);
+        element.classList.add(name);
         return element;
     }
 
     // Places an element in the sheet's grid at the sheet's natural width;
     // rows and columns count from 1.
     function place(element, row, column, columns = 1, rows = 1) {
-        element.style.setProperty('--row', `${row} / span ${rows}`);
-        element.style.setProperty('--column', `${column} / span ${columns}`);
-        return element;
+        return placed(element, `at-${row}-${column}-${columns}-${rows}`,
+            `--row: ${row} / span ${rows}; --column: ${column} / span ${columns}`);
     }
 
     // And where it goes on a narrow screen: one column of groups in the
     // sheet's order, each field with its caption above and its unit beside
     // it, the imperial and metric twins side by side.
     function placeNarrow(element, row, column, columns = 1) {
-        element.style.setProperty('--narrow-row', String(row));
-        element.style.setProperty('--narrow-column', `${column} / span ${columns}`);
-        return element;
+        return placed(element, `narrow-${row}-${column}-${columns}`,
+            `--narrow-row: ${row}; --narrow-column: ${column} / span ${columns}`);
     }
 
     const Column = {
@@ -294,6 +297,37 @@
         await page.act('tarnwick_start', [], []);
     }
 
+    // The kind and id of one of the sheet's elements in the page.
+    function elementOf(element) {
+        for (const [kind, elements] of [[Kind.Field, page.fields], [Kind.Option, page.options], [Kind.Button, page.buttons]]) {
+            const id = elements.indexOf(element);
+            if (id >= 0) return [kind, id];
+        }
+        return [Kind.None, -1];
+    }
+
+    // What the user did before the program had started (early.js), in
+    // order, through the same actions as when it runs.
+    async function applyEarly(screen, noted) {
+        for (const [what, target, text] of noted) {
+            const [kind, id] = elementOf(document.getElementById(target));
+            if (what === 'key') {
+                const command = target === 'Enter' ? screen.defaultButton : screen.cancelButton;
+                await page.act('tarnwick_pressKey', ['number'], [command]);
+            } else if (kind === Kind.None) {
+                continue;
+            } else if (what === 'focus') {
+                await page.act('tarnwick_focus', ['number', 'number'], [kind, id]);
+            } else if (what === 'type' && kind === Kind.Field) {
+                await page.act('tarnwick_type', ['number', 'string'], [id, text]);
+            } else if (what === 'click' && kind === Kind.Option) {
+                await page.act('tarnwick_clickOption', ['number'], [id]);
+            } else if (what === 'click' && kind === Kind.Button) {
+                await page.act('tarnwick_press', ['number'], [id]);
+            }
+        }
+    }
+
     page.screenWidth = () => window.screen.width || window.innerWidth;
     page.shortDate = () => new Date().toLocaleDateString(undefined, { dateStyle: 'short' });
 
@@ -321,6 +355,9 @@
         page.buildMenus(screen);
         wireInput();
         page.wireKeys(screen);
+        // From here the page's own handlers take what the user does; what
+        // was done on the written sheet before is applied after the start.
+        const early = window.tarnwickEarly ? window.tarnwickEarly.take() : [];
         document.getElementById('start-again').addEventListener('click', startAgain);
         // A stray swipe or reload must not lose what the user typed.
         window.addEventListener('beforeunload', (event) => {
@@ -338,6 +375,7 @@
         document.getElementById('loading').hidden = true;
         document.getElementById('app').hidden = false;
         await page.act('tarnwick_start', [], []);
+        await applyEarly(screen, early);
         document.body.dataset.ready = 'true';
         // For the benchmark: the frame showing the usable sheet is painted.
         requestAnimationFrame(() => setTimeout(() => performance.mark('tarnwick-usable')));
