@@ -377,8 +377,6 @@
         await page.act('tarnwick_start', [], []);
         await applyEarly(screen, early);
         document.body.dataset.ready = 'true';
-        // For the benchmark: the frame showing the usable sheet is painted.
-        requestAnimationFrame(() => setTimeout(() => performance.mark('tarnwick-usable')));
         // Offline use: the service worker keeps the site; it fetches it once
         // the sheet is up. It needs a secure origin (https or localhost);
         // elsewhere the page works online only.
