@@ -250,6 +250,61 @@
         const start = page.characterIndex(text, input.selectionStart);
         const end = page.characterIndex(text, input.selectionEnd);
         module.ccall('tarnwick_select', null, ['number', 'number', 'number'], [id, start, end - start]);
+        keepSheet();
+    }
+
+    // The tab keeps its sheet: a snapshot after every action, in this tab's
+    // session storage alone, so that a reload, or a phone bringing a
+    // discarded tab back, finds the sheet as it stood. Closing the tab drops
+    // it with the tab; nothing outlives the tab. Storage may be refused
+    // (private modes, a full quota): the sheet then works without it.
+    const snapshotKey = 'tarnwick-sheet';
+
+    function storage() {
+        try {
+            return window.sessionStorage;
+        } catch (error) {
+            return null;
+        }
+    }
+
+    function keepSheet() {
+        try {
+            if (module.closed()) storage().removeItem(snapshotKey);
+            else storage().setItem(snapshotKey, module.snapshot());
+        } catch (error) {
+            // Not kept: the sheet goes on as it stands.
+        }
+    }
+
+    // The program starts with the tab's sheet when it holds one the program
+    // takes; else, and with a snapshot refused whole, it starts empty.
+    async function startSheet() {
+        let kept = null;
+        try {
+            kept = storage().getItem(snapshotKey);
+        } catch (error) {
+            kept = null;
+        }
+        if (kept !== null) {
+            let resumed = false;
+            try {
+                resumed = module.resume(kept);
+            } catch (error) {
+                resumed = false;
+            }
+            if (resumed) {
+                keepSheet();
+                return;
+            }
+            console.warn('Tarnwick: the sheet kept in this tab could not be restored; it starts empty.');
+            try {
+                storage().removeItem(snapshotKey);
+            } catch (error) {
+                // Nothing kept to remove.
+            }
+        }
+        await page.act('tarnwick_start', [], []);
     }
 
     // One user action on the sheet. While one runs (a dialog of it open),
@@ -265,6 +320,7 @@
         } finally {
             busy = false;
         }
+        keepSheet();
         if (module.closed()) showClosed();
     };
 
@@ -359,7 +415,11 @@
         // was done on the written sheet before is applied after the start.
         const early = window.tarnwickEarly ? window.tarnwickEarly.take() : [];
         document.getElementById('start-again').addEventListener('click', startAgain);
-        // A stray swipe or reload must not lose what the user typed.
+        // A stray swipe must not lose what the user typed. A reload loses
+        // nothing now (the tab keeps its sheet), but the browser tells a
+        // reload from a tab being closed by neither this event nor any
+        // other, and closing the tab does lose the sheet: the question stays
+        // while the sheet holds entries.
         window.addEventListener('beforeunload', (event) => {
             let holds = true;
             try {
@@ -374,7 +434,7 @@
         });
         document.getElementById('loading').hidden = true;
         document.getElementById('app').hidden = false;
-        await page.act('tarnwick_start', [], []);
+        await startSheet();
         await applyEarly(screen, early);
         document.body.dataset.ready = 'true';
         // Offline use: the service worker keeps the site; it fetches it once
