@@ -249,8 +249,9 @@
         const text = input.value;
         const start = page.characterIndex(text, input.selectionStart);
         const end = page.characterIndex(text, input.selectionEnd);
-        module.ccall('tarnwick_select', null, ['number', 'number', 'number'], [id, start, end - start]);
-        keepSheet();
+        if (module.ccall('tarnwick_select', 'boolean', ['number', 'number', 'number'], [id, start, end - start])) {
+            keepSheet();
+        }
     }
 
     // The tab keeps its sheet: a snapshot after every action, in this tab's
