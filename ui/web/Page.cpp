@@ -196,13 +196,14 @@ EMSCRIPTEN_KEEPALIVE void tarnwick_type(int field, const char* text) {
     sheet().setText(static_cast<F>(field), text);
 }
 
-/// The selection the user made; runs no reaction.
-EMSCRIPTEN_KEEPALIVE void tarnwick_select(int field, int start, int length) {
+/// The selection the user made; runs no reaction. Whether the sheet's
+/// selection changed.
+EMSCRIPTEN_KEEPALIVE bool tarnwick_select(int field, int start, int length) {
     const F f = static_cast<F>(field);
     const TextField& current = std::as_const(sheet()).field(f);
-    if (current.selStart != start || current.selLength != length) {
-        sheet().setSelection(f, start, length);
-    }
+    if (current.selStart == start && current.selLength == length) return false;
+    sheet().setSelection(f, start, length);
+    return true;
 }
 
 EMSCRIPTEN_KEEPALIVE void tarnwick_focus(int kind, int id) {
