@@ -48,3 +48,6 @@ node "$here/browser-test.js" "$web/site"
 
 echo "Web benchmark, once, to keep it working"
 node "$root/bench/web/bench-web.js" "$web" --runs 1
+
+echo "Lighthouse, once, to keep it working"
+node "$root/bench/web/lighthouse.js" "$web" --runs 1
