@@ -36,6 +36,7 @@ async function main() {
     // The one-field page goes through the same compression as the site.
     const scratch = fs.mkdtempSync(path.join(os.tmpdir(), 'tarnwick-lighthouse-'));
     fs.copyFileSync(path.join(__dirname, 'one-field.html'), path.join(scratch, 'index.html'));
+    fs.copyFileSync(path.join(__dirname, 'one-field.js'), path.join(scratch, 'one-field.js'));
     compress(scratch);
     const servers = [await serve(path.join(build, 'site'), 0), await serve(scratch, 0)];
     const pages = [
