@@ -2,7 +2,8 @@
 // over a copy of the built site, against requests that must not end it or
 // reach beyond the site: a malformed path, paths up to a sibling folder whose
 // name begins with the site's, a method it does not serve, HEAD, and the
-// precompressed files a browser takes.
+// precompressed files a browser takes; and the policy in the page is the
+// server's.
 'use strict';
 
 const assert = require('assert');
@@ -105,6 +106,12 @@ async function main() {
             if (c.body) assert.ok((c.decode ? c.decode(body) : body).equals(c.body()), `${what}: the body`);
             assert.strictEqual(exited, null, `serve.js ended after ${what}`);
         }
+        // Static hosts carry the policy from the page: the same, less what
+        // only a header can say.
+        const { response } = await request(port, 'HEAD', '/');
+        const meta = /http-equiv="Content-Security-Policy" content="([^"]*)"/.exec(file('index.html'))[1];
+        assert.strictEqual(`${meta}; frame-ancestors 'none'`, response.headers['content-security-policy'],
+            "index.html's policy and the server's");
         console.log(`serve.js: ${cases.length} requests answered, and it still serves`);
     } finally {
         server.kill();
