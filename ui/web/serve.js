@@ -132,8 +132,12 @@ function serve(dir, port, host = '127.0.0.1') {
     const server = http.createServer((request, response) => {
         answer(root, request, response).catch((error) => {
             console.error(`${request.method} ${request.url}: ${error.message}`);
-            if (!response.headersSent) send(response, 500);
-            else response.destroy();
+            try {
+                if (!response.headersSent) send(response, 500);
+                else response.destroy();
+            } catch {
+                response.destroy();
+            }
         });
     });
     return new Promise((resolve, reject) => {
