@@ -4,12 +4,14 @@
 # make release   the Release build (build-release/), tested
 # make package   the Debian package from the Release build: build-release/tarnwick_*.deb
 # make bench     the timings and the cold start against an empty window, and the web
-#                edition's payload, start and input latency in headless Chromium, checked
-#                against the speed goals (BENCH_BUILD, default build/)
+#                edition's payload, start and input latency in headless Chromium and its
+#                first load over mobile data (Lighthouse), checked against the speed goals
+#                (BENCH_BUILD, default build/)
 # make fuzz      the libFuzzer targets (clang, build-fuzz/), each FUZZ_SECONDS from fuzz/corpus/
 # make valgrind  every scenario file through the scenario runner under valgrind memcheck
 # make web       the calculator for the browser, compiled to WebAssembly: build-web/site/
-# make serve     builds the site and serves it on http://localhost:8080 (PORT=... to change)
+# make serve     builds the site and serves it on http://127.0.0.1:8080 (PORT=..., and
+#                HOST=0.0.0.0 for the local network)
 
 # Build and test tools, the libraries, the report's font (Liberation Mono, metric-
 # compatible with Courier New), the tools the tests call, and what the package needs.
@@ -28,6 +30,7 @@ WEB_PACKAGES += firefox-esr webkit2gtk-driver xvfb xauth
 PACKAGES += $(WEB_PACKAGES)
 JOBS ?= 2
 PORT ?= 8080
+HOST ?= 127.0.0.1
 WEB_BUILD ?= build-web
 # emcc needs Debian's node modules (acorn) on a Node.js that is not Debian's own.
 WEB_ENV := NODE_PATH=/usr/share/nodejs
@@ -91,7 +94,7 @@ web: deps
 	$(WEB_ENV) cmake --build $(WEB_BUILD) -j $(JOBS)
 
 serve: web
-	node ui/web/serve.js $(WEB_BUILD)/site $(PORT)
+	node ui/web/serve.js $(WEB_BUILD)/site $(PORT) $(HOST)
 
 # Without a display Qt would abort; say so, and how to run it anyway.
 run:
@@ -135,6 +138,7 @@ bench: deps
 	echo; $(MAKE) --no-print-directory web >/dev/null && \
 	npm ci --prefix tests/web --no-audit --no-fund --loglevel=error >/dev/null && \
 	node bench/web/bench-web.js $(WEB_BUILD) --runs 10 --goals || web=1; \
+	echo; node bench/web/lighthouse.js $(WEB_BUILD) --runs 3 --goals || web=1; \
 	[ $$timings -eq 0 ] && [ $$coldstart -eq 0 ] && [ $${web:-0} -eq 0 ]
 
 format:

@@ -39,9 +39,15 @@ if [ -x "$root/tests/numbers/compare.sh" ]; then
     "$root/tests/numbers/compare.sh" "$native" "$web"
 fi
 
-echo "Browser test"
 npm ci --prefix "$here" --no-audit --no-fund --loglevel=error >/dev/null
+echo "The site's server: bad requests"
+node "$here/serve-test.js" "$web/site"
+
+echo "Browser test"
 node "$here/browser-test.js" "$web/site"
 
 echo "Web benchmark, once, to keep it working"
 node "$root/bench/web/bench-web.js" "$web" --runs 1
+
+echo "Lighthouse, once, to keep it working"
+node "$root/bench/web/lighthouse.js" "$web" --runs 1
