@@ -32,7 +32,9 @@ function median(values) {
 function payload() {
     let plain = 0;
     let gzipped = 0;
+    // The files as the site holds them, not the .br and .gz written beside them.
     for (const name of fs.readdirSync(site)) {
+        if (/\.(br|gz)$/.test(name)) continue;
         const data = fs.readFileSync(path.join(site, name));
         plain += data.length;
         gzipped += zlib.gzipSync(data, { level: 9 }).length;

@@ -7,15 +7,16 @@
 (function () {
     const page = tarnwickPage;
 
+    // The page's size and orientation, in a style sheet made by script: the
+    // site's content security policy takes no <style> element.
+    const pageSheet = new CSSStyleSheet();
+
     function pageStyle(orientation) {
-        let style = document.getElementById('print-page');
-        if (!style) {
-            style = document.createElement('style');
-            style.id = 'print-page';
-            document.head.append(style);
+        if (!document.adoptedStyleSheets.includes(pageSheet)) {
+            document.adoptedStyleSheets = [...document.adoptedStyleSheets, pageSheet];
         }
-        style.textContent =
-            `@page { size: ${orientation === 1 ? 'portrait' : 'landscape'}; margin: 10mm; }`;
+        pageSheet.replaceSync(
+            `@page { size: ${orientation === 1 ? 'portrait' : 'landscape'}; margin: 10mm; }`);
     }
 
     // Lays the printout out, opens the print dialog and clears up once it
