@@ -43,5 +43,8 @@ echo "Browser test"
 npm ci --prefix "$here" --no-audit --no-fund --loglevel=error >/dev/null
 node "$here/browser-test.js" "$web/site"
 
+echo "The same session in Firefox ESR and WebKitGTK"
+node "$here/engines-test.js" "$web/site"
+
 echo "Web benchmark, once, to keep it working"
 node "$root/bench/web/bench-web.js" "$web" --runs 1
