@@ -189,6 +189,8 @@ async function webkit() {
             method,
             headers: { 'Content-Type': 'application/json' },
             body: body && JSON.stringify(body),
+            // A driver that stops answering fails the run instead of holding it.
+            signal: AbortSignal.timeout(30000),
         });
         const { value } = await response.json();
         if (value && value.error) throw new Error(`WebKitWebDriver ${method} ${where}: ${value.error}: ${value.message}`);
