@@ -26,12 +26,16 @@ struct TextField {
     int maxLength = 0;
     int selStart = 0;
     int selLength = 0;
+
+    bool operator==(const TextField&) const = default;
 };
 
 struct LabelElement {
     std::string caption;
     std::string tooltip;
     bool enabled = true;
+
+    bool operator==(const LabelElement&) const = default;
 };
 
 struct OptionElement {
@@ -39,6 +43,8 @@ struct OptionElement {
     std::string tooltip;
     bool selected = false;
     bool enabled = true;
+
+    bool operator==(const OptionElement&) const = default;
 };
 
 struct ButtonElement {
@@ -47,6 +53,8 @@ struct ButtonElement {
     bool enabled = true;
     bool tabStop = true;
     bool lightGreen = false;
+
+    bool operator==(const ButtonElement&) const = default;
 };
 
 struct MenuElement {
@@ -55,6 +63,8 @@ struct MenuElement {
     M parent = M::mnuPrint;
     bool topLevel = false;
     bool leaf = false;
+
+    bool operator==(const MenuElement&) const = default;
 };
 
 struct Catalogue {
@@ -63,6 +73,8 @@ struct Catalogue {
     std::array<OptionElement, kOptionCount> options;
     std::array<ButtonElement, kButtonCount> buttons;
     std::array<MenuElement, kMenuCount> menus;
+
+    bool operator==(const Catalogue&) const = default;
 };
 
 /// Every element as it is when the window is created, before start-up runs.

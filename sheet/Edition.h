@@ -21,6 +21,8 @@ struct EditionValues {
     std::string MetReducedSpeedText;      ///< reduced stroke: lower speed bound, m/s
     std::string MetReducedMinStrokeText;  ///< reduced stroke: middle-band stroke, mm
     std::string MetReducedSpeed2Text;     ///< reduced stroke: upper speed bound, m/s
+
+    bool operator==(const EditionValues&) const = default;
 };
 
 inline EditionValues editionValues(Edition e) {

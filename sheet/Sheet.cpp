@@ -1,6 +1,7 @@
 #include "sheet/Sheet.h"
 
 #include <cstddef>
+#include <utility>
 
 namespace tarnwick {
 
@@ -128,6 +129,19 @@ void Sheet::setFocus(Element e) {
     }
     focus_ = e;
     if (observer_) observer_->focusChanged(focus_);
+}
+
+void Sheet::replaceAll(Catalogue elements, Element focus, SheetState state, int windowLeft) {
+    elements_ = std::move(elements);
+    focus_ = focus;
+    state_ = std::move(state);
+    windowLeft_ = windowLeft;
+    if (!observer_) return;
+    for (int i = 0; i < kFieldCount; ++i) observer_->elementChanged(static_cast<F>(i));
+    for (int i = 0; i < kLabelCount; ++i) observer_->elementChanged(static_cast<L>(i));
+    for (int i = 0; i < kOptionCount; ++i) observer_->elementChanged(static_cast<O>(i));
+    for (int i = 0; i < kButtonCount; ++i) observer_->elementChanged(static_cast<B>(i));
+    observer_->focusChanged(focus_);
 }
 
 void Sheet::press(B b) {

@@ -20,6 +20,8 @@ struct SheetState {
     bool IsImperial = true;
     double Movement = 0;
     EditionValues edition;  ///< written by the edition reactions
+
+    bool operator==(const SheetState&) const = default;
 };
 
 /// Reactions of the sheet's elements, run synchronously by the sheet.
@@ -104,6 +106,8 @@ public:
     void setEnabled(B b, bool on);
     const ButtonElement& button(B b) const { return elements_.buttons[idx(b)]; }
     const MenuElement& menu(M m) const { return elements_.menus[idx(m)]; }
+    /// Every element at once.
+    const Catalogue& elements() const { return elements_; }
 
     // Focus.
     Element focus() const { return focus_; }
@@ -130,6 +134,11 @@ public:
     /// Left edge of the window on the screen, in pixels.
     int windowLeft() const { return windowLeft_; }
     void setWindowLeft(int left) { windowLeft_ = left; }
+
+    /// Puts back every element, the focus, the sheet-level state and the
+    /// window's left edge at once, as a kept snapshot holds them. No reaction
+    /// runs; the observer then hears of every element and of the focus.
+    void replaceAll(Catalogue elements, Element focus, SheetState state, int windowLeft);
     /// Width of the window, in pixels.
     static constexpr int kWindowWidth = 895;
 

@@ -178,6 +178,26 @@ inline Problems sheetProblems(const Sheet& sheet) {
     return out;
 }
 
+/// Where two sheets differ in what a snapshot keeps: an element's state, the
+/// focus, the sheet-level values or the window's place.
+inline Problems sheetDifferences(const Sheet& a, const Sheet& b) {
+    Problems out;
+    const Catalogue &x = a.elements(), &y = b.elements();
+    const auto differs = [&out](bool same, Element e) {
+        if (!same) out.push_back(name(e) + " differs");
+    };
+    for (int i = 0; i < kFieldCount; ++i) differs(x.fields[i] == y.fields[i], F(i));
+    for (int i = 0; i < kLabelCount; ++i) differs(x.labels[i] == y.labels[i], L(i));
+    for (int i = 0; i < kOptionCount; ++i) differs(x.options[i] == y.options[i], O(i));
+    for (int i = 0; i < kButtonCount; ++i) differs(x.buttons[i] == y.buttons[i], B(i));
+    for (int i = 0; i < kMenuCount; ++i) differs(x.menus[i] == y.menus[i], M(i));
+    if (a.focus() != b.focus())
+        out.push_back("the focus differs: " + name(a.focus()) + ", " + name(b.focus()));
+    if (!(a.state() == b.state())) out.push_back("the sheet-level values differ");
+    if (a.windowLeft() != b.windowLeft()) out.push_back("the window's left edge differs");
+    return out;
+}
+
 /// The fields a command empties, or nothing for an element that is not a
 /// clear, unit, Default or buffer command. `before` tells whether an option
 /// was already selected, in which case its click ran nothing.

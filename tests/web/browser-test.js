@@ -143,10 +143,25 @@ const differences = ['Crosshead', 'Refuge space', 'Guide shoes or gate posts', '
     'Obstruction above counterweight'].map((row) => `${row}, difference, IN`);
 
 async function session() {
+    // The sheet is there before the program: the rated speed typed while
+    // the WebAssembly is held back is kept and converted once it runs.
+    let release;
+    const held = new Promise((resolve) => (release = resolve));
+    await page.route('**/tarnwick.wasm', async (route) => {
+        await held;
+        await route.continue();
+    });
     const started = Date.now();
     await page.goto('/');
+    const [speed, typed] = entries[0];
+    await box(speed).click();
+    await page.keyboard.type(typed);
+    check(await page.evaluate(() => !document.body.dataset.ready), 'the program started with its WebAssembly held back');
+    release();
     await page.waitForSelector('body[data-ready=true]', { timeout: 10000 });
     console.log(`sheet ready ${Date.now() - started} ms after navigation`);
+    await page.unroute('**/tarnwick.wasm');
+    await expectFields({ [speed]: typed, 'Rated speed, MPS': '3.56' });
     await axe('with the sheet shown');
     await page.emulateMedia({ colorScheme: 'dark' });
     await axe('with the sheet shown in a dark theme');
@@ -154,7 +169,8 @@ async function session() {
     await expectFocus(box('Rated speed, FPM'), 'the rated speed at start');
 
     // The entries, by the keyboard; the metric column follows each one.
-    await typeInto(entries);
+    await page.keyboard.press('Tab');
+    await typeInto(entries.slice(1));
     await expectFields({ 'Rated speed, MPS': '3.56', 'Car runby, MM': '152.40', 'Car and counterweight buffer stroke, MM': '844.55' });
 
     // Enter is Calculate: nothing is measured, so both cautions, in order.
@@ -184,6 +200,15 @@ async function session() {
     await expectFocus(button('Max Runby'), 'Max Runby after its reaction');
     check((await page.locator('dialog').count()) === 0, 'Max Runby opened a dialog');
     await shoot('after-session');
+
+    // The tab keeps its sheet: after a reload (its leave-page question
+    // answered) every field, colour, option, command and the focus are back,
+    // and no message comes again.
+    const before = await sheetState();
+    await reload(1);
+    check((await sheetState()) === before, `the reloaded sheet:\n${await sheetState()}\nnot:\n${before}`);
+    check(!(await button('Max Runby').isDisabled()), 'Max Runby disabled after the reload');
+    const kept = await page.evaluate(() => sessionStorage.getItem('tarnwick-sheet'));
 
     // A reference card from the menu bar by the keyboard; the focus stays.
     await page.keyboard.press('Alt+F');
@@ -240,12 +265,61 @@ async function session() {
     await button('Start Tarnwick again').click();
     await expectFocus(box('Rated speed, FPM'), 'the rated speed after starting again');
     await expectFields({ 'Rated speed, FPM': '', 'Rated speed, MPS': '' });
+    // Exit and Yes forgot the sheet, for a reload too; a new tab starts
+    // empty, and nothing is kept beyond the tab's session storage.
+    const empty = await sheetState();
+    await reload(0);
+    check((await sheetState()) === empty, 'the sheet is not empty after Exit, Yes and a reload');
+    const tab = await open(page.context());
+    await tab.goto('/');
+    await tab.waitForSelector('body[data-ready=true]', { timeout: 10000 });
+    check((await sheetState(tab)) === empty, `a new tab's sheet:\n${await sheetState(tab)}`);
+    const stored = await tab.evaluate(async () =>
+        [localStorage.length, document.cookie, (await indexedDB.databases()).length].join());
+    check(stored === '0,,0' && (await page.context().cookies()).length === 0, `stored beyond the tab: ${stored}`);
+    await tab.close();
+    // A damaged or edited snapshot is refused whole: the sheet starts
+    // empty and nothing is said (no dialog, no page error).
+    const middle = Math.floor(kept.length / 2);
+    const edited = kept.slice(0, middle) + (kept[middle] === '1' ? '2' : '1') + kept.slice(middle + 1);
+    for (const damaged of ['garbage', edited]) {
+        await page.evaluate((text) => sessionStorage.setItem('tarnwick-sheet', text), damaged);
+        await reload(0);
+        check((await sheetState()) === empty, `a damaged snapshot gave:\n${await sheetState()}`);
+    }
     const closing = page.waitForEvent('close', { timeout: 5000 });
     await page.close({ runBeforeUnload: true });
     await closing.catch(() => {
         throw new Error('the page did not close with an empty sheet');
     });
     check(asked === 1, 'the leave-page question came with an empty sheet');
+}
+
+// Every field's text, colour and lock, the options, the commands and the
+// focus, as the page shows them.
+const sheetState = (on = page) =>
+    on.evaluate(() => {
+        const all = (selector, look) => Array.from(document.querySelectorAll(selector), look).join('\n');
+        return [all('#sheet .field', (f) => `${f.id} "${f.value}" ${f.dataset.colour}${f.readOnly ? ' locked' : ''}`),
+            all('#sheet [role=radio]', (o) => `${o.id} ${o.getAttribute('aria-checked')} ${o.getAttribute('aria-disabled')}`),
+            all('#sheet button', (b) => `${b.id}${b.disabled ? ' disabled' : ''}`),
+            `focus ${document.activeElement.id}`].join('\n');
+    });
+
+// Reloads the page, answering the leave-page question `questions` times
+// (once with entries on the sheet); the sheet is ready with no dialog open.
+async function reload(questions) {
+    let asked = 0;
+    const leave = (dialog) => {
+        if (dialog.type() === 'beforeunload') ++asked;
+        dialog.accept();
+    };
+    page.on('dialog', leave);
+    await page.reload();
+    page.off('dialog', leave);
+    await page.waitForSelector('body[data-ready=true]', { timeout: 10000 });
+    check(asked === questions, `the leave-page question came ${asked} times on reload`);
+    check((await page.locator('dialog').count()) === 0, 'a dialog is open after the reload');
 }
 
 // The service worker's caches of the site, with how many files each holds.

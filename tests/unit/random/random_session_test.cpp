@@ -1,15 +1,30 @@
 // Random user sessions on the headless calculator, with fixed seeds: after
-// every action the sheet's invariants must hold.
+// every action the sheet's invariants must hold, and its snapshot must bring
+// the same sheet back.
 #include <gtest/gtest.h>
 
+#include "sheet/Snapshot.h"
 #include "tests/support/RandomSession.h"
 
 namespace tarnwick::testsupport {
 namespace {
 
+/// The sheet's snapshot restored into a program that has not been started,
+/// as a reloaded page does: it must give the same sheet and show nothing.
+Problems roundTripProblems(const Sheet& sheet) {
+    HeadlessPlatform platform;
+    Program fresh(platform);
+    const std::string kept = snapshot(sheet);
+    if (!restore(fresh.sheet(), kept)) return {"its snapshot was refused:\n" + kept};
+    Problems out = sheetDifferences(sheet, fresh.sheet());
+    for (std::string& p : out) p = "after the snapshot's round trip " + p;
+    if (!platform.events().empty()) out.push_back("restoring the snapshot showed a dialog");
+    return out;
+}
+
 class RandomSessions : public ::testing::TestWithParam<std::uint32_t> {};
 
-TEST_P(RandomSessions, InvariantsHoldAfterEveryAction) {
+TEST_P(RandomSessions, InvariantsAndSnapshotsHoldAfterEveryAction) {
     constexpr int kActions = 6000;
     SeededChooser chooser(GetParam());
     RandomSession session(chooser);
@@ -18,6 +33,8 @@ TEST_P(RandomSessions, InvariantsHoldAfterEveryAction) {
     for (int i = 0; i < kActions; ++i) {
         Problems problems = session.step();
         const Sheet& sheet = session.sheet();
+        Problems more = roundTripProblems(sheet);
+        problems.insert(problems.end(), more.begin(), more.end());
         if (!sheet.text(F::txtImpMaxJump).empty()) ++withResults;
         if (!sheet.text(F::txtDifCross).empty()) ++withDifferences;
         if (!problems.empty()) {

@@ -163,39 +163,30 @@
             else if (containers[menu.parent]) parent = containers[menu.parent];
             else return;
             if (menu.caption === '-') {
-                const separator = document.createElement('div');
-                separator.setAttribute('role', 'separator');
-                parent.append(separator);
+                page.make('div', '', parent).setAttribute('role', 'separator');
                 return;
             }
-            const item = document.createElement('div');
+            const item = page.make('div', '', parent);
             item.setAttribute('role', 'menuitem');
             item.id = screen.names.menus[id];
             item.dataset.menu = id;
             item.tabIndex = -1;
-            const caption = document.createElement('span');
-            caption.className = 'caption';
-            item.append(caption);
+            const caption = page.make('span', 'caption', item);
             item.dataset.accessKey = renderCaption(caption, menu.caption);
             if (menu.shortcut) {
                 item.setAttribute('aria-keyshortcuts', menu.shortcut.replace('Ctrl', 'Control'));
-                const shortcut = document.createElement('span');
-                shortcut.className = 'shortcut';
+                const shortcut = page.make('span', 'shortcut', item);
                 // Said as the item's key shortcut, not as part of its name.
                 shortcut.setAttribute('aria-hidden', 'true');
                 shortcut.textContent = menu.shortcut;
-                item.append(shortcut);
             }
-            parent.append(item);
             if (!menu.leaf) {
                 item.setAttribute('aria-haspopup', 'menu');
                 item.setAttribute('aria-expanded', 'false');
-                const submenu = document.createElement('div');
+                const submenu = page.make('div', menu.topLevel ? 'menu' : 'menu submenu', parent);
                 submenu.setAttribute('role', 'menu');
                 submenu.setAttribute('aria-label', item.textContent.replace(menu.shortcut, '').trim());
                 submenu.hidden = true;
-                submenu.className = menu.topLevel ? 'menu' : 'menu submenu';
-                parent.append(submenu);
                 containers[id] = submenu;
             }
             if (menu.topLevel) topItems.push(item);

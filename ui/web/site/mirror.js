@@ -19,7 +19,30 @@ const tarnwickPage = (window.tarnwickPage = {
     mirroring: false,
     // The element the sheet's focus is on, as [kind, id].
     sheetFocus: null,
+    // The rules that place the sheet's elements in its grid, by class.
+    places: new Map(),
 });
+
+// Makes an element of the page, or takes over the one that stands in its
+// place: index.html comes with the menu bar and the sheet as this same
+// builder made them at build time (ui/web/prerender.js), and the builder
+// makes the elements in the order the page holds them.
+const madeChildren = new WeakMap();
+tarnwickPage.make = function (tag, className, parent) {
+    const at = madeChildren.get(parent) || 0;
+    madeChildren.set(parent, at + 1);
+    const present = parent.children[at];
+    if (present) {
+        if (present.tagName !== tag.toUpperCase()) {
+            throw new Error(`the page holds a ${present.tagName} where the sheet has a ${tag}`);
+        }
+        return present;
+    }
+    const element = document.createElement(tag);
+    if (className) element.className = className;
+    parent.append(element);
+    return element;
+};
 
 // Element kinds as the core numbers them.
 const Kind = { None: 0, Field: 1, Label: 2, Option: 3, Button: 4, Menu: 5 };

@@ -9,28 +9,31 @@
     let module = null;
     let busy = false;
 
-    function make(tag, className, parent) {
-        const element = document.createElement(tag);
-        if (className) element.className = className;
-        if (parent) parent.append(element);
+    const make = page.make;
+
+    // Where an element stands in the sheet's grid, as a class whose rule
+    // style.css holds (written at build time from page.places): the page
+    // sets no style of its own, which a strict content security policy
+    // would refuse.
+    function placed(element, name, declarations) {
+        page.places.set(name, declarations);
+        element.classList.add(name);
         return element;
     }
 
     // Places an element in the sheet's grid at the sheet's natural width;
     // rows and columns count from 1.
     function place(element, row, column, columns = 1, rows = 1) {
-        element.style.setProperty('--row', `${row} / span ${rows}`);
-        element.style.setProperty('--column', `${column} / span ${columns}`);
-        return element;
+        return placed(element, `at-${row}-${column}-${columns}-${rows}`,
+            `--row: ${row} / span ${rows}; --column: ${column} / span ${columns}`);
     }
 
     // And where it goes on a narrow screen: one column of groups in the
     // sheet's order, each field with its caption above and its unit beside
     // it, the imperial and metric twins side by side.
     function placeNarrow(element, row, column, columns = 1) {
-        element.style.setProperty('--narrow-row', String(row));
-        element.style.setProperty('--narrow-column', `${column} / span ${columns}`);
-        return element;
+        return placed(element, `narrow-${row}-${column}-${columns}`,
+            `--narrow-row: ${row}; --narrow-column: ${column} / span ${columns}`);
     }
 
     const Column = {
@@ -247,6 +250,61 @@
         const start = page.characterIndex(text, input.selectionStart);
         const end = page.characterIndex(text, input.selectionEnd);
         module.ccall('tarnwick_select', null, ['number', 'number', 'number'], [id, start, end - start]);
+        keepSheet();
+    }
+
+    // The tab keeps its sheet: a snapshot after every action, in this tab's
+    // session storage alone, so that a reload, or a phone bringing a
+    // discarded tab back, finds the sheet as it stood. Closing the tab drops
+    // it with the tab; nothing outlives the tab. Storage may be refused
+    // (private modes, a full quota): the sheet then works without it.
+    const snapshotKey = 'tarnwick-sheet';
+
+    function storage() {
+        try {
+            return window.sessionStorage;
+        } catch (error) {
+            return null;
+        }
+    }
+
+    function keepSheet() {
+        try {
+            if (module.closed()) storage().removeItem(snapshotKey);
+            else storage().setItem(snapshotKey, module.snapshot());
+        } catch (error) {
+            // Not kept: the sheet goes on as it stands.
+        }
+    }
+
+    // The program starts with the tab's sheet when it holds one the program
+    // takes; else, and with a snapshot refused whole, it starts empty.
+    async function startSheet() {
+        let kept = null;
+        try {
+            kept = storage().getItem(snapshotKey);
+        } catch (error) {
+            kept = null;
+        }
+        if (kept !== null) {
+            let resumed = false;
+            try {
+                resumed = module.resume(kept);
+            } catch (error) {
+                resumed = false;
+            }
+            if (resumed) {
+                keepSheet();
+                return;
+            }
+            console.warn('Tarnwick: the sheet kept in this tab could not be restored; it starts empty.');
+            try {
+                storage().removeItem(snapshotKey);
+            } catch (error) {
+                // Nothing kept to remove.
+            }
+        }
+        await page.act('tarnwick_start', [], []);
     }
 
     // One user action on the sheet. While one runs (a dialog of it open),
@@ -262,6 +320,7 @@
         } finally {
             busy = false;
         }
+        keepSheet();
         if (module.closed()) showClosed();
     };
 
@@ -294,6 +353,37 @@
         await page.act('tarnwick_start', [], []);
     }
 
+    // The kind and id of one of the sheet's elements in the page.
+    function elementOf(element) {
+        for (const [kind, elements] of [[Kind.Field, page.fields], [Kind.Option, page.options], [Kind.Button, page.buttons]]) {
+            const id = elements.indexOf(element);
+            if (id >= 0) return [kind, id];
+        }
+        return [Kind.None, -1];
+    }
+
+    // What the user did before the program had started (early.js), in
+    // order, through the same actions as when it runs.
+    async function applyEarly(screen, noted) {
+        for (const [what, target, text] of noted) {
+            const [kind, id] = elementOf(document.getElementById(target));
+            if (what === 'key') {
+                const command = target === 'Enter' ? screen.defaultButton : screen.cancelButton;
+                await page.act('tarnwick_pressKey', ['number'], [command]);
+            } else if (kind === Kind.None) {
+                continue;
+            } else if (what === 'focus') {
+                await page.act('tarnwick_focus', ['number', 'number'], [kind, id]);
+            } else if (what === 'type' && kind === Kind.Field) {
+                await page.act('tarnwick_type', ['number', 'string'], [id, text]);
+            } else if (what === 'click' && kind === Kind.Option) {
+                await page.act('tarnwick_clickOption', ['number'], [id]);
+            } else if (what === 'click' && kind === Kind.Button) {
+                await page.act('tarnwick_press', ['number'], [id]);
+            }
+        }
+    }
+
     page.screenWidth = () => window.screen.width || window.innerWidth;
     page.shortDate = () => new Date().toLocaleDateString(undefined, { dateStyle: 'short' });
 
@@ -321,8 +411,15 @@
         page.buildMenus(screen);
         wireInput();
         page.wireKeys(screen);
+        // From here the page's own handlers take what the user does; what
+        // was done on the written sheet before is applied after the start.
+        const early = window.tarnwickEarly ? window.tarnwickEarly.take() : [];
         document.getElementById('start-again').addEventListener('click', startAgain);
-        // A stray swipe or reload must not lose what the user typed.
+        // A stray swipe must not lose what the user typed. A reload loses
+        // nothing now (the tab keeps its sheet), but the browser tells a
+        // reload from a tab being closed by neither this event nor any
+        // other, and closing the tab does lose the sheet: the question stays
+        // while the sheet holds entries.
         window.addEventListener('beforeunload', (event) => {
             let holds = true;
             try {
@@ -337,10 +434,9 @@
         });
         document.getElementById('loading').hidden = true;
         document.getElementById('app').hidden = false;
-        await page.act('tarnwick_start', [], []);
+        await startSheet();
+        await applyEarly(screen, early);
         document.body.dataset.ready = 'true';
-        // For the benchmark: the frame showing the usable sheet is painted.
-        requestAnimationFrame(() => setTimeout(() => performance.mark('tarnwick-usable')));
         // Offline use: the service worker keeps the site; it fetches it once
         // the sheet is up. It needs a secure origin (https or localhost);
         // elsewhere the page works online only.
