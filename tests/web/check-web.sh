@@ -46,6 +46,9 @@ node "$here/serve-test.js" "$web/site"
 echo "Browser test"
 node "$here/browser-test.js" "$web/site"
 
+echo "The same session in Firefox ESR and WebKitGTK"
+node "$here/engines-test.js" "$web/site"
+
 echo "Web benchmark, once, to keep it working"
 node "$root/bench/web/bench-web.js" "$web" --runs 1
 
