@@ -9,10 +9,11 @@
 
     // The page's size and orientation, in a style sheet made by script: the
     // site's content security policy takes no <style> element.
-    const pageSheet = new CSSStyleSheet();
+    let pageSheet = null;
 
     function pageStyle(orientation) {
-        if (!document.adoptedStyleSheets.includes(pageSheet)) {
+        if (!pageSheet) {
+            pageSheet = new CSSStyleSheet();
             document.adoptedStyleSheets = [...document.adoptedStyleSheets, pageSheet];
         }
         pageSheet.replaceSync(
