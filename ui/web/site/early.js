@@ -1,16 +1,61 @@
-// Runs first, from the page's head. The program's WebAssembly is the largest
-// file: its download and compilation start with the page, beside the
-// scripts. The sheet is written into the page already (index.html is made at
-// build time by the page's own builder), so the user may type or click
-// before the program has started: what they do is noted here, in order, and
-// the page applies it once the program runs (page.js).
+// Runs first, from the page's head. The sheet is written into the page
+// already (index.html is made at build time by the page's own builder), so
+// the page paints it with nothing but its style; the program (its
+// WebAssembly, the largest file, and the page's scripts) is fetched once the
+// sheet has been painted, so that on a slow connection it does not hold up
+// the first paint. The user may type or click before the program has
+// started: what they do is noted here, in order, and the page applies it
+// once the program runs (page.js).
 'use strict';
 
-window.tarnwickWasm =
-    'compileStreaming' in WebAssembly
-        ? WebAssembly.compileStreaming(fetch('tarnwick.wasm', { credentials: 'same-origin' }))
-        : null;
-if (window.tarnwickWasm) window.tarnwickWasm.catch(() => {});
+(function () {
+    let started = false;
+
+    // What failed, in the status line under the sheet.
+    function failed(what) {
+        const status = document.getElementById('loading');
+        if (status) status.textContent = `Tarnwick could not start: ${what}. Reload the page to try again.`;
+    }
+
+    function startProgram() {
+        if (started) return;
+        started = true;
+        window.tarnwickWasm =
+            'compileStreaming' in WebAssembly
+                ? WebAssembly.compileStreaming(fetch('tarnwick.wasm', { credentials: 'same-origin' }))
+                : null;
+        if (window.tarnwickWasm) window.tarnwickWasm.catch(() => {});
+        // In this order, each run as soon as it has arrived.
+        const scripts = ['tarnwick-page.js', 'tarnwick.js'].map((name) => {
+            const script = document.createElement('script');
+            script.src = name;
+            script.async = false;
+            script.addEventListener('error', () => failed(`${name} did not load`));
+            return script;
+        });
+        scripts[1].addEventListener('load', () =>
+            window.tarnwickPage.boot().catch((error) => {
+                console.error(error);
+                failed(String((error && error.message) || error));
+            }));
+        document.head.append(...scripts);
+    }
+
+    // After the first contentful paint; where the browser does not report
+    // paints, after the first frame; and in any case within three seconds.
+    const afterPaint = () => setTimeout(startProgram);
+    try {
+        new PerformanceObserver((list, observer) => {
+            if (list.getEntriesByName('first-contentful-paint').length) {
+                observer.disconnect();
+                afterPaint();
+            }
+        }).observe({ type: 'paint', buffered: true });
+    } catch (error) {
+        requestAnimationFrame(() => requestAnimationFrame(afterPaint));
+    }
+    setTimeout(startProgram, 3000);
+})();
 
 (function () {
     // Each action: ['focus', id], ['type', id, text], ['click', id] or

@@ -388,6 +388,8 @@
     page.screenWidth = () => window.screen.width || window.innerWidth;
     page.shortDate = () => new Date().toLocaleDateString(undefined, { dateStyle: 'short' });
 
+    const nextTask = () => new Promise((resolve) => setTimeout(resolve));
+
     page.boot = async function () {
         module = await createTarnwick({
             // The compilation began with the page (index.html).
@@ -407,11 +409,18 @@
             },
         });
         page.module = module;
+        // The start in a few tasks, none long enough to hold up the user's
+        // input for long; meanwhile the early script goes on noting it, and
+        // the page's own handlers, once wired, take no action yet.
+        await nextTask();
+        busy = true;
         const screen = JSON.parse(module.screenDescription());
         buildSheet(screen);
         page.buildMenus(screen);
         wireInput();
         page.wireKeys(screen);
+        await nextTask();
+        busy = false;
         // From here the page's own handlers take what the user does; what
         // was done on the written sheet before is applied after the start.
         const early = window.tarnwickEarly ? window.tarnwickEarly.take() : [];
