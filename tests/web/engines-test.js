@@ -306,23 +306,11 @@ async function webkit() {
 
 // ---- The session, once, for every engine ------------------------------
 
-const caution = 'Caution !!';
-const closeQuestion = 'Close Tarnwick?';
-const closePrompt = 'Do you wish to close the calculator....select no or you will loose all of your work!';
-const oilCard =
-    'Use the following formulas to find the buffer strokes for rated speeds that are not listed \n' +
-    'in Table 201.4a ( A17.1-1996 ) or Table 2.22.4.1 ( A17.1 -2000 ) :\n\nIMPERIAL:\n\n' +
-    ' ((  Rated Speed ( ft/min )  X 1.15  ) ^ 2 )    /  19320   =  Buffer Stroke ( in. )\n\nMETRIC:\n\n' +
-    ' ((  Rated Speed ( m/s )  X 1.15  ) ^ 2 )   /  0.01963   =  Buffer Stroke ( mm )';
-const entries = [['Rated speed, FPM', '700'], ['Counterweight runby, IN', '6'], ['Car runby, IN', '6'],
-    ['Car and counterweight buffer stroke, IN', '33.25']];
-const measured = [['Crosshead, measured, IN', '90'], ['Refuge space, measured, IN', '100'],
-    ['Guide shoes or gate posts, measured, IN', '60'], ['Equipment projecting above crosshead, measured, IN', '70'],
-    ['Obstruction above counterweight, measured, IN', '75']];
-const calculated = { 'Crosshead, IN': '80.02', 'Refuge space, difference, IN': '1.98',
-    'Maximum counterweight runby, IN': '7.98', 'Maximum counterweight runby, MM': '202.69' };
-const differences = ['Crosshead', 'Refuge space', 'Guide shoes or gate posts', 'Equipment projecting above crosshead',
-    'Obstruction above counterweight'].map((row) => `${row}, difference, IN`);
+const example = require('./session.js');
+const { caution, closeQuestion, closePrompt, entries, measured, differences } = example;
+// The card as the page shows it, one line feed a line.
+const oilCard = example.oilCard.replace(/\r\n/g, '\n');
+const calculated = { ...example.calculated, 'Maximum counterweight runby, MM': '202.69' };
 const backgrounds = { white: 'rgb(255, 255, 255)', yellow: 'rgb(255, 255, 0)', red: 'rgb(255, 0, 0)' };
 
 // A script for the page: `body` may call the page-side functions above.

@@ -416,6 +416,7 @@
         busy = true;
         const screen = JSON.parse(module.screenDescription());
         buildSheet(screen);
+        await nextTask();
         page.buildMenus(screen);
         wireInput();
         page.wireKeys(screen);
