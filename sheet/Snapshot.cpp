@@ -447,6 +447,13 @@ bool contains(const auto& list, F f) {
     return false;
 }
 
+/// Whether only the program writes the field: the inactive column's twins,
+/// the results and the differences; the user types into the rest.
+bool writtenByProgram(F f, const InputColumn& inactive) {
+    return contains(inactive.inOrder(), f) || contains(kImperialResults, f) ||
+           contains(kMetricResults, f) || contains(kDifferences, f);
+}
+
 /// A number as the program writes one into a field: "-12.50", "457",
 /// "1E+20"; never "-0.00".
 bool writtenNumber(std::string_view t) {
@@ -479,10 +486,9 @@ bool textsHoldTogether(const Catalogue& c, bool imperial) {
     const InputColumn& inactive = imperial ? kMetricInputs : kImperialInputs;
     for (int i = 0; i < kFieldCount; ++i) {
         const F f = F(i);
-        const bool programWrites = contains(inactive.inOrder(), f) ||
-                                   contains(kImperialResults, f) || contains(kMetricResults, f) ||
-                                   contains(kDifferences, f);
-        if (programWrites && !text(f).empty() && !writtenNumber(text(f))) return false;
+        if (writtenByProgram(f, inactive) && !text(f).empty() && !writtenNumber(text(f))) {
+            return false;
+        }
     }
     const double speed = imperial ? units::kFpmToMps : units::kMpsToFpm;
     const double length = imperial ? units::kInchToMm : units::kMmToInch;
@@ -518,14 +524,11 @@ bool holdsTogether(const Catalogue& c, const SheetState& state) {
         if (option(O(i)).selected == option(partner(O(i))).selected) return false;
     }
     const bool spring = option(O::optSpring).selected;
-    const InputColumn& active = state.IsImperial ? kImperialInputs : kMetricInputs;
     const InputColumn& inactive = state.IsImperial ? kMetricInputs : kImperialInputs;
     for (int i = 0; i < kFieldCount; ++i) {
         const F f = F(i);
         const TextField& t = c.fields[static_cast<std::size_t>(i)];
-        const bool readOnly = !contains(active.inOrder(), f) &&
-                              (contains(inactive.inOrder(), f) || contains(kImperialResults, f) ||
-                               contains(kMetricResults, f) || contains(kDifferences, f));
+        const bool readOnly = writtenByProgram(f, inactive);
         const bool governor = f == F::txtImpGovTrip || f == F::txtMetGovTrip;
         if (t.locked != readOnly || t.tabStop == readOnly) return false;
         if (t.visible != (!governor || spring)) return false;
