@@ -261,32 +261,28 @@
     // (private modes, a full quota): the sheet then works without it.
     const snapshotKey = 'tarnwick-sheet';
 
-    function storage() {
-        try {
-            return window.sessionStorage;
-        } catch (error) {
-            return null;
-        }
-    }
-
     function keepSheet() {
         try {
-            if (module.closed()) storage().removeItem(snapshotKey);
-            else storage().setItem(snapshotKey, module.snapshot());
+            if (module.closed()) window.sessionStorage.removeItem(snapshotKey);
+            else window.sessionStorage.setItem(snapshotKey, module.snapshot());
         } catch (error) {
             // Not kept: the sheet goes on as it stands.
         }
     }
 
-    // The program starts with the tab's sheet when it holds one the program
-    // takes; else, and with a snapshot refused whole, it starts empty.
-    async function startSheet() {
-        let kept = null;
+    function keptSheet() {
         try {
-            kept = storage().getItem(snapshotKey);
+            return window.sessionStorage.getItem(snapshotKey);
         } catch (error) {
-            kept = null;
+            return null;
         }
+    }
+
+    // The program starts with the tab's sheet when it holds one the program
+    // takes (the snapshot kept is then the sheet's as it stands); else, and
+    // with a snapshot refused whole, it starts empty and keeps its own.
+    async function startSheet() {
+        const kept = keptSheet();
         if (kept !== null) {
             let resumed = false;
             try {
@@ -294,16 +290,8 @@
             } catch (error) {
                 resumed = false;
             }
-            if (resumed) {
-                keepSheet();
-                return;
-            }
+            if (resumed) return;
             console.warn('Tarnwick: the sheet kept in this tab could not be restored; it starts empty.');
-            try {
-                storage().removeItem(snapshotKey);
-            } catch (error) {
-                // Nothing kept to remove.
-            }
         }
         await page.act('tarnwick_start', [], []);
     }
