@@ -15,6 +15,12 @@ public:
     /// sheet.
     virtual void mirrorAll();
 
+    /// Copies `count` elements in the order mirrorAll takes them, from the
+    /// one at `from` on, and the focus after the last element: a view may
+    /// spread its first copy over a few short steps. Returns where the next
+    /// step goes on, or -1 when every element and the focus are copied.
+    int mirrorSome(int from, int count);
+
 protected:
     explicit SheetMirror(const Sheet& sheet) : sheet_(sheet) {}
 

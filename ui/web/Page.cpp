@@ -160,13 +160,25 @@ std::string sheetSnapshot() {
 
 /// Instead of starting the fresh program, puts back the sheet the tab kept:
 /// nothing is recalculated and no message is shown. A refused snapshot
-/// leaves the program unstarted, and the page then starts it.
+/// leaves the program unstarted, and the page then starts it. The page
+/// mirrors the sheet afterwards (mirrorFrom).
 bool resume(const std::string& kept) {
     sheet().setObserver(nullptr);
     const bool restored = restore(sheet(), kept);
     sheet().setObserver(&page->view);
-    if (restored) page->view.mirrorAll();
     return restored;
+}
+
+/// The started or resumed sheet's first copy into the page, a few elements
+/// at a time so that no step holds up the user's input for long: returns
+/// where the next step goes on, or -1 when the page shows the whole sheet.
+int mirrorFrom(int from, int count) {
+    return page->view.mirrorSome(from, count);
+}
+
+/// The sheet's focus alone, for a page that shows every element already.
+void mirrorFocus() {
+    page->view.focusChanged(sheet().focus());
 }
 
 /// A fresh program after the last one closed: the user starts it again.
@@ -184,12 +196,11 @@ using namespace tarnwick;
 extern "C" {
 
 // As on the desktop, the program starts before the page shows it, which
-// then mirrors the started sheet once.
+// then mirrors the started sheet once (mirrorFrom).
 EMSCRIPTEN_KEEPALIVE void tarnwick_start() {
     sheet().setObserver(nullptr);
     page->program.start();
     sheet().setObserver(&page->view);
-    page->view.mirrorAll();
 }
 
 EMSCRIPTEN_KEEPALIVE void tarnwick_type(int field, const char* text) {
@@ -257,6 +268,8 @@ EMSCRIPTEN_BINDINGS(tarnwick_page) {
     emscripten::function("restart", &tarnwick::restart);
     emscripten::function("snapshot", &tarnwick::sheetSnapshot);
     emscripten::function("resume", &tarnwick::resume);
+    emscripten::function("mirrorFrom", &tarnwick::mirrorFrom);
+    emscripten::function("mirrorFocus", &tarnwick::mirrorFocus);
 }
 
 int main() {

@@ -7,9 +7,11 @@
 
 #include <map>
 #include <string>
+#include <vector>
 
 #include "ui/HeadlessPlatform.h"
 #include "ui/Program.h"
+#include "ui/SheetMirror.h"
 
 namespace tarnwick::screen {
 namespace {
@@ -75,6 +77,37 @@ TEST_F(Screen, NamesSayRowColumnUnitAndQuestion) {
     EXPECT_EQ(accessibleName(sheet, F::txtDifCwt),
               "Obstruction above counterweight, difference, MM");
     EXPECT_EQ(description(sheet, B::cmdClearMea), "Clear measured text boxes only");
+}
+
+// A view that notes what it is given to copy, in order.
+class NotingMirror : public SheetMirror {
+public:
+    explicit NotingMirror(const Sheet& sheet) : SheetMirror(sheet) {}
+    void focusChanged(Element element) override { noted.push_back("focus " + name(element)); }
+    std::vector<std::string> noted;
+
+private:
+    void mirror(F f) override { noted.emplace_back(name(f)); }
+    void mirror(L l) override { noted.emplace_back(name(l)); }
+    void mirror(O o) override { noted.emplace_back(name(o)); }
+    void mirror(B b) override { noted.emplace_back(name(b)); }
+};
+
+// The first copy in steps of any size is the whole copy: every element
+// once, in the same order, and the focus once, last.
+TEST_F(Screen, MirrorInStepsCopiesWhatMirrorAllCopies) {
+    NotingMirror whole(sheet);
+    whole.mirrorAll();
+    EXPECT_EQ(whole.noted.size(),
+              std::size_t{kFieldCount + kLabelCount + kOptionCount + kButtonCount + 1});
+    for (const int step : {1, 7, 1000}) {
+        NotingMirror stepped(sheet);
+        int next = 0;
+        int steps = 0;
+        while (next >= 0 && steps++ < 1000) next = stepped.mirrorSome(next, step);
+        EXPECT_EQ(stepped.noted, whole.noted) << "in steps of " << step;
+        EXPECT_EQ(stepped.mirrorSome(-1, step), -1);
+    }
 }
 
 TEST(ScreenText, AccessKeysAndPlainText) {

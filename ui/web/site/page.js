@@ -250,7 +250,7 @@
         const start = page.characterIndex(text, input.selectionStart);
         const end = page.characterIndex(text, input.selectionEnd);
         if (module.ccall('tarnwick_select', 'boolean', ['number', 'number', 'number'], [id, start, end - start])) {
-            keepSheet();
+            keepSheetSoon();
         }
     }
 
@@ -270,6 +270,40 @@
         }
     }
 
+    // A snapshot takes a few milliseconds to make: after an action it is
+    // made once the browser is idle (one for several actions in a row), and
+    // before the next action, so that a dialog left open never stands
+    // between the sheet and its snapshot; and at once when the page is
+    // hidden, which is how a phone leaves a tab it may discard.
+    let keepPending = false;
+    let keepScheduled = false;
+    const whenIdle = window.requestIdleCallback
+        ? (callback) => window.requestIdleCallback(callback, { timeout: 250 })
+        : (callback) => setTimeout(callback, 50);
+
+    function keepSheetSoon() {
+        keepPending = true;
+        if (keepScheduled) return;
+        keepScheduled = true;
+        whenIdle(() => {
+            keepScheduled = false;
+            keepSheetNow();
+        });
+    }
+
+    // Not while an action runs: its sheet is half made until it ends, and
+    // then it keeps the sheet itself.
+    function keepSheetNow() {
+        if (!keepPending || busy) return;
+        keepPending = false;
+        keepSheet();
+    }
+
+    document.addEventListener('visibilitychange', () => {
+        if (document.visibilityState === 'hidden') keepSheetNow();
+    });
+    window.addEventListener('pagehide', keepSheetNow);
+
     function keptSheet() {
         try {
             return window.sessionStorage.getItem(snapshotKey);
@@ -278,28 +312,58 @@
         }
     }
 
+    // The sheet's first copy into the page, in steps of a few milliseconds
+    // each, so that on a slow phone none holds up the user's input for
+    // long; with no limit, in one.
+    async function mirrorSheet(stepMs) {
+        let next = 0;
+        while (next >= 0) {
+            do next = module.mirrorFrom(next, 1);
+            while (next >= 0 && !page.taskRanFor(stepMs));
+            if (next >= 0) await page.pause();
+        }
+    }
+
     // The program starts with the tab's sheet when it holds one the program
-    // takes (the snapshot kept is then the sheet's as it stands); else, and
-    // with a snapshot refused whole, it starts empty and keeps its own.
+    // takes; else, and with a snapshot refused whole, it starts empty, and
+    // the refused one is replaced by the started sheet's.
     async function startSheet() {
         const kept = keptSheet();
+        let resumed = false;
         if (kept !== null) {
-            let resumed = false;
             try {
                 resumed = module.resume(kept);
             } catch (error) {
                 resumed = false;
             }
-            if (resumed) return;
-            console.warn('Tarnwick: the sheet kept in this tab could not be restored; it starts empty.');
+            if (!resumed) console.warn('Tarnwick: the sheet kept in this tab could not be restored; it starts empty.');
         }
-        await page.act('tarnwick_start', [], []);
+        if (!resumed) {
+            await module.ccall('tarnwick_start', null, [], [], { async: true });
+            if (kept !== null) keepSheet();
+        }
+        await slice();
+        // The page comes written with the started sheet (prerender.js): a
+        // sheet whose elements stand as written is shown already, but for
+        // the focus.
+        if (shown(module.snapshot()) === shown(writtenData('written-sheet') || '')) module.mirrorFocus();
+        else await mirrorSheet(8);
+    }
+
+    // What of a snapshot the page shows: the elements and the focus, not the
+    // sheet-level values (the window's place differs with the screen).
+    function shown(snapshot) {
+        return snapshot
+            .split('\n')
+            .filter((line) => /^(field|label|option|button|focus) /.test(line))
+            .join('\n');
     }
 
     // One user action on the sheet. While one runs (a dialog of it open),
     // the next is not taken.
     page.act = async function (name, types, args) {
         if (busy || !module || module.closed()) return;
+        keepSheetNow();
         busy = true;
         try {
             await module.ccall(name, null, types, args, { async: true });
@@ -309,7 +373,7 @@
         } finally {
             busy = false;
         }
-        keepSheet();
+        keepSheetSoon();
         if (module.closed()) showClosed();
     };
 
@@ -340,6 +404,7 @@
         document.getElementById('closed').hidden = true;
         document.getElementById('app').hidden = false;
         await page.act('tarnwick_start', [], []);
+        await mirrorSheet(Infinity);
     }
 
     // The kind and id of one of the sheet's elements in the page.
@@ -376,7 +441,28 @@
     page.screenWidth = () => window.screen.width || window.innerWidth;
     page.shortDate = () => new Date().toLocaleDateString(undefined, { dateStyle: 'short' });
 
-    const nextTask = () => new Promise((resolve) => setTimeout(resolve));
+    // The start runs in slices of a few milliseconds: where it is quick (a
+    // desktop) in one, on a slow phone in several, between which the
+    // browser takes the user's input and paints.
+    let sliceBegan = performance.now();
+    page.taskRanFor = (ms) => performance.now() - sliceBegan >= ms;
+    page.pause = () =>
+        new Promise((resolve) => setTimeout(resolve)).then(() => {
+            sliceBegan = performance.now();
+        });
+    const slice = () => (page.taskRanFor(8) ? page.pause() : null);
+
+    // What the build wrote into the page beside the sheet, or null.
+    function writtenData(id) {
+        const block = document.getElementById(id);
+        return block ? JSON.parse(block.textContent) : null;
+    }
+
+    // The description of the screen the sheet is built from: the one
+    // written into the page, or the program's own.
+    function screenOf(program) {
+        return writtenData('screen-description') || JSON.parse(program.screenDescription());
+    }
 
     page.boot = async function () {
         module = await createTarnwick({
@@ -397,21 +483,23 @@
             },
         });
         page.module = module;
-        // The start in a few tasks, none long enough to hold up the user's
-        // input for long; meanwhile the early script goes on noting it, and
-        // the page's own handlers, once wired, take no action yet.
-        await nextTask();
+        // The start in short tasks, none long enough to hold up the user's
+        // input for long. Until the sheet is up the page's own handlers are
+        // not in place, and the early script goes on noting what the user
+        // does on the written sheet.
         busy = true;
-        const screen = JSON.parse(module.screenDescription());
+        await page.pause();
+        const screen = screenOf(module);
         buildSheet(screen);
-        await nextTask();
+        await slice();
         page.buildMenus(screen);
+        await slice();
+        await startSheet();
         wireInput();
         page.wireKeys(screen);
-        await nextTask();
         busy = false;
         // From here the page's own handlers take what the user does; what
-        // was done on the written sheet before is applied after the start.
+        // was done before is applied now, in order.
         const early = window.tarnwickEarly ? window.tarnwickEarly.take() : [];
         document.getElementById('start-again').addEventListener('click', startAgain);
         // A stray swipe must not lose what the user typed. A reload loses
@@ -432,8 +520,6 @@
             }
         });
         document.getElementById('loading').hidden = true;
-        document.getElementById('app').hidden = false;
-        await startSheet();
         await applyEarly(screen, early);
         document.body.dataset.ready = 'true';
         // Offline use: the service worker keeps the site; it fetches it once
