@@ -41,9 +41,10 @@
         document.head.append(...scripts);
     }
 
-    // After the first contentful paint: when the browser reports it, or once
-    // the frame after the first has begun, which is often sooner than the
-    // report; and in any case within three seconds.
+    // After the first contentful paint: once the first frame has been
+    // rendered (a task queued from its animation frame runs after it), which
+    // is often sooner than the browser reports the paint, or when it reports
+    // it; and in any case within three seconds.
     const afterPaint = () => setTimeout(startProgram);
     try {
         new PerformanceObserver((list, observer) => {
@@ -55,7 +56,7 @@
     } catch (error) {
         // No paint timing here: the frames alone.
     }
-    requestAnimationFrame(() => requestAnimationFrame(afterPaint));
+    requestAnimationFrame(afterPaint);
     setTimeout(startProgram, 3000);
 })();
 
