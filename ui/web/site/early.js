@@ -30,6 +30,9 @@
             const script = document.createElement('script');
             script.src = name;
             script.async = false;
+            // The browser holds back scripts added by a script while
+            // anything more urgent loads; these are what the user waits for.
+            script.fetchPriority = 'high';
             script.addEventListener('error', () => failed(`${name} did not load`));
             return script;
         });

@@ -522,11 +522,14 @@
         document.getElementById('loading').hidden = true;
         await applyEarly(screen, early);
         document.body.dataset.ready = 'true';
-        // Offline use: the service worker keeps the site; it fetches it once
-        // the sheet is up. It needs a secure origin (https or localhost);
-        // elsewhere the page works online only.
+        // Offline use: the service worker keeps the site. Its first install
+        // fetches the whole site again, which takes the processor from the
+        // user's first entries: it starts a second after the sheet is up,
+        // when the browser is idle. It needs a secure origin (https or
+        // localhost); elsewhere the page works online only.
         if ('serviceWorker' in navigator && window.isSecureContext) {
-            navigator.serviceWorker.register('sw.js').catch((error) => console.warn(error));
+            setTimeout(() => whenIdle(() =>
+                navigator.serviceWorker.register('sw.js').catch((error) => console.warn(error))), 1000);
         }
     };
 })();
