@@ -65,7 +65,7 @@ const cases = [
         body: () => file('tarnwick.js'),
         headers: { 'content-encoding': 'gzip' },
     },
-    { target: '/style.css', accept: 'br;q=0, identity', status: 200, body: () => file('style.css') },
+    { target: '/tarnwick-page.js', accept: 'br;q=0, identity', status: 200, body: () => file('tarnwick-page.js') },
 ];
 
 async function main() {

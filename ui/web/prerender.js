@@ -1,13 +1,15 @@
 // node prerender.js SOURCE_DIR SITE_DIR: writes SITE_DIR/index.html with the
-// menu bar and the sheet as they stand after the start, and SITE_DIR/style.css
-// with the rules that place the sheet's elements in its grid, so that the
-// browser paints the sheet before the WebAssembly has arrived. Nothing here
-// knows the sheet: the page's own scripts (SITE_DIR/tarnwick-page.js) build it
-// over the program itself (tarnwick.js and tarnwick.wasm, started as in the
-// browser) in a small stand-in for the browser's document, and what they made
-// is written out. The page then takes these elements over (tarnwickPage.make).
+// menu bar and the sheet as they stand after the start, with the page's style
+// (SOURCE_DIR/style.css and the rules that place the sheet's elements in its
+// grid) and its early script (SOURCE_DIR/early.js) inline, so that the
+// browser paints the sheet from the one file before the WebAssembly has
+// arrived. Nothing here knows the sheet: the page's own scripts
+// (SITE_DIR/tarnwick-page.js) build it over the program itself (tarnwick.js
+// and tarnwick.wasm, started as in the browser) in a small stand-in for the
+// browser's document, and what they made is written out. The page then takes these elements over (tarnwickPage.make).
 'use strict';
 
+const crypto = require('crypto');
 const fs = require('fs');
 const path = require('path');
 const vm = require('vm');
@@ -213,6 +215,18 @@ function fill(page, id, element) {
     return page.replace(open, (_, start, end) => start + inside(element) + end);
 }
 
+// Puts `text` into the page as the content of a `tag` element in place of
+// `link`, and its digest into the policy's `directive`.
+function inline(page, link, tag, text, directive) {
+    if (!page.includes(link)) throw new Error(`index.html has no ${link}`);
+    if (text.toLowerCase().includes(`</${tag}`)) throw new Error(`the inline ${tag} would end early`);
+    const content = `\n${text}`;
+    const digest = `'sha256-${crypto.createHash('sha256').update(content, 'utf8').digest('base64')}'`;
+    const policy = new RegExp(`(http-equiv="Content-Security-Policy" content="[^"]*${directive} [^;"]*)`);
+    if (!policy.test(page)) throw new Error(`index.html's policy has no ${directive}`);
+    return page.replace(link, () => `<${tag}>${content}</${tag}>`).replace(policy, (_, rule) => `${rule} ${digest}`);
+}
+
 (async () => {
     const wasm = fs.readFileSync(path.join(site, 'tarnwick.wasm'));
     globalThis.tarnwickWasm = WebAssembly.compile(wasm);
@@ -242,8 +256,13 @@ function fill(page, id, element) {
     style += '\n/* Where each element of the sheet stands in its grid, at the natural width\n' +
         '   and on a narrow screen (written by ui/web/prerender.js). */\n';
     for (const [name, declarations] of globalThis.tarnwickPage.places) style += `.${name} { ${declarations}; }\n`;
+    // The style and the early script go into the page itself, so that its
+    // first paint waits for no second request; the page's policy allows
+    // these two by their digests and no other inline style or script.
+    const early = fs.readFileSync(path.join(source, 'early.js'), 'utf8');
+    page = inline(page, '<link rel="stylesheet" href="style.css">', 'style', style, 'style-src');
+    page = inline(page, '<script src="tarnwick-early.js"></script>', 'script', early, 'script-src');
     fs.writeFileSync(path.join(site, 'index.html'), page);
-    fs.writeFileSync(path.join(site, 'style.css'), style);
     process.exit(0);
 })().catch((error) => {
     console.error('prerender.js:', error);

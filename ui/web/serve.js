@@ -23,9 +23,9 @@ const types = {
 };
 
 // The site loads only its own files; WebAssembly is compiled from them,
-// and no script text is ever evaluated. index.html carries the same policy in
-// a meta tag, less frame-ancestors, which only a header can carry: the page may
-// be framed by its own site alone.
+// and no script text is ever evaluated. The page may be framed by its own
+// site alone. This is the policy for a folder whose index.html carries none;
+// the site's own says the same with its inline style and script (below).
 const policy = [
     "default-src 'self'",
     "script-src 'self' 'wasm-unsafe-eval'",
@@ -71,8 +71,29 @@ function send(response, status, headers, body) {
     response.end(body === undefined ? `${http.STATUS_CODES[status]}\n` : body);
 }
 
+// The site's own policy is the one its index.html carries, which the build
+// completes with the digests of the page's inline style and early script,
+// and frame-ancestors, which only a header can say; read again whenever the
+// page is rebuilt.
+const pagePolicies = new Map();
+function sitePolicy(root) {
+    const page = path.join(root, 'index.html');
+    let stat = null;
+    try {
+        stat = fs.statSync(page);
+    } catch {
+        return policy;
+    }
+    const known = pagePolicies.get(root);
+    if (known && known.mtimeMs === stat.mtimeMs) return known.policy;
+    const meta = /http-equiv="Content-Security-Policy" content="([^"]*)"/.exec(fs.readFileSync(page, 'utf8'));
+    const found = meta ? `${meta[1]}; frame-ancestors 'self'` : policy;
+    pagePolicies.set(root, { mtimeMs: stat.mtimeMs, policy: found });
+    return found;
+}
+
 async function answer(root, request, response) {
-    response.setHeader('Content-Security-Policy', policy);
+    response.setHeader('Content-Security-Policy', sitePolicy(root));
     response.setHeader('X-Content-Type-Options', 'nosniff');
     if (request.method !== 'GET' && request.method !== 'HEAD') {
         send(response, 405, { Allow: 'GET, HEAD' });

@@ -12,8 +12,8 @@
     const make = page.make;
 
     // Where an element stands in the sheet's grid, as a class whose rule
-    // style.css holds (written at build time from page.places): the page
-    // sets no style of its own, which a strict content security policy
+    // the page's style holds (written at build time from page.places): the
+    // page sets no style of its own, which a strict content security policy
     // would refuse.
     function placed(element, name, declarations) {
         page.places.set(name, declarations);
