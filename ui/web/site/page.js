@@ -400,6 +400,8 @@
     }
 
     async function startAgain() {
+        // The closed program's last word first: its snapshot is forgotten.
+        keepSheetNow();
         module.restart();
         document.getElementById('closed').hidden = true;
         document.getElementById('app').hidden = false;
