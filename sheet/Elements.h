@@ -119,6 +119,21 @@ struct Element {
     constexpr M menu() const { return static_cast<M>(id); }
 };
 
+/// The elements a view shows, counted in one order: the fields, then the
+/// labels, the options and the buttons (menus are not counted).
+inline constexpr int kShownElementCount = kFieldCount + kLabelCount + kOptionCount + kButtonCount;
+
+/// The shown element at `index` (0 <= index < kShownElementCount) in that
+/// order.
+constexpr Element shownElement(int index) {
+    if (index < kFieldCount) return static_cast<F>(index);
+    index -= kFieldCount;
+    if (index < kLabelCount) return static_cast<L>(index);
+    index -= kLabelCount;
+    if (index < kOptionCount) return static_cast<O>(index);
+    return static_cast<B>(index - kOptionCount);
+}
+
 /// Control names as the window and the scenario files spell them.
 std::string_view name(F f);
 std::string_view name(L l);

@@ -137,10 +137,7 @@ void Sheet::replaceAll(Catalogue elements, Element focus, SheetState state, int 
     state_ = std::move(state);
     windowLeft_ = windowLeft;
     if (!observer_) return;
-    for (int i = 0; i < kFieldCount; ++i) observer_->elementChanged(static_cast<F>(i));
-    for (int i = 0; i < kLabelCount; ++i) observer_->elementChanged(static_cast<L>(i));
-    for (int i = 0; i < kOptionCount; ++i) observer_->elementChanged(static_cast<O>(i));
-    for (int i = 0; i < kButtonCount; ++i) observer_->elementChanged(static_cast<B>(i));
+    for (int i = 0; i < kShownElementCount; ++i) observer_->elementChanged(shownElement(i));
     observer_->focusChanged(focus_);
 }
 

@@ -4,13 +4,6 @@
 
 namespace tarnwick {
 
-namespace {
-
-// Every element a view copies: the fields, labels, options and buttons.
-constexpr int kElementCount = kFieldCount + kLabelCount + kOptionCount + kButtonCount;
-
-}  // namespace
-
 void SheetMirror::elementChanged(Element element) {
     switch (element.kind) {
         case Element::Kind::Field:
@@ -32,31 +25,17 @@ void SheetMirror::elementChanged(Element element) {
 }
 
 void SheetMirror::mirrorAll() {
-    mirrorSome(0, kElementCount);
+    mirrorSome(0, kShownElementCount);
 }
 
 int SheetMirror::mirrorSome(int from, int count) {
-    if (from < 0 || from > kElementCount) return -1;
-    const int end = count >= kElementCount - from ? kElementCount : from + std::max(count, 1);
-    for (int i = from; i < end; ++i) {
-        int at = i;
-        if (at < kFieldCount) {
-            mirror(static_cast<F>(at));
-            continue;
-        }
-        at -= kFieldCount;
-        if (at < kLabelCount) {
-            mirror(static_cast<L>(at));
-            continue;
-        }
-        at -= kLabelCount;
-        if (at < kOptionCount) {
-            mirror(static_cast<O>(at));
-            continue;
-        }
-        mirror(static_cast<B>(at - kOptionCount));
-    }
-    if (end < kElementCount) return end;
+    if (from < 0 || from > kShownElementCount) return -1;
+    const int end =
+        count >= kShownElementCount - from ? kShownElementCount : from + std::max(count, 1);
+    // This view's copy of each element alone, not what a view adds to a
+    // change the sheet reports.
+    for (int i = from; i < end; ++i) SheetMirror::elementChanged(shownElement(i));
+    if (end < kShownElementCount) return end;
     focusChanged(sheet_.focus());
     return -1;
 }

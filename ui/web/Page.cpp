@@ -176,6 +176,16 @@ int mirrorFrom(int from, int count) {
     return page->view.mirrorSome(from, count);
 }
 
+/// Whether the page, written at build time with the sheet of the snapshot
+/// `written`, shows this sheet already: the same elements and focus (the
+/// sheet-level values, such as the window's place on the screen, show
+/// nowhere in the page).
+bool showsAsWritten(const std::string& written) {
+    Sheet scratch(page->platform);
+    return restore(scratch, written) && scratch.elements() == sheet().elements() &&
+           scratch.focus() == sheet().focus();
+}
+
 /// The sheet's focus alone, for a page that shows every element already.
 void mirrorFocus() {
     page->view.focusChanged(sheet().focus());
@@ -269,6 +279,7 @@ EMSCRIPTEN_BINDINGS(tarnwick_page) {
     emscripten::function("snapshot", &tarnwick::sheetSnapshot);
     emscripten::function("resume", &tarnwick::resume);
     emscripten::function("mirrorFrom", &tarnwick::mirrorFrom);
+    emscripten::function("showsAsWritten", &tarnwick::showsAsWritten);
     emscripten::function("mirrorFocus", &tarnwick::mirrorFocus);
 }
 

@@ -254,7 +254,7 @@ TEST(SnapshotRestore, TellsTheObserverOfEveryElement) {
     Program fresh(platform);
     fresh.sheet().setObserver(&counter);
     ASSERT_TRUE(restore(fresh.sheet(), snapshot(started.sheet())));
-    EXPECT_EQ(counter.elements, kFieldCount + kLabelCount + kOptionCount + kButtonCount);
+    EXPECT_EQ(counter.elements, kShownElementCount);
     EXPECT_EQ(counter.focus, Element(F::txtCrossMea));
     EXPECT_EQ(fresh.sheet().text(F::txtMetSpeed), "");
 }

@@ -319,8 +319,8 @@
         let next = 0;
         while (next >= 0) {
             do next = module.mirrorFrom(next, 1);
-            while (next >= 0 && !page.taskRanFor(stepMs));
-            if (next >= 0) await page.pause();
+            while (next >= 0 && !sliceRanFor(stepMs));
+            if (next >= 0) await pause();
         }
     }
 
@@ -346,17 +346,8 @@
         // The page comes written with the started sheet (prerender.js): a
         // sheet whose elements stand as written is shown already, but for
         // the focus.
-        if (shown(module.snapshot()) === shown(writtenData('written-sheet') || '')) module.mirrorFocus();
+        if (module.showsAsWritten(writtenData('written-sheet') || '')) module.mirrorFocus();
         else await mirrorSheet(8);
-    }
-
-    // What of a snapshot the page shows: the elements and the focus, not the
-    // sheet-level values (the window's place differs with the screen).
-    function shown(snapshot) {
-        return snapshot
-            .split('\n')
-            .filter((line) => /^(field|label|option|button|focus) /.test(line))
-            .join('\n');
     }
 
     // One user action on the sheet. While one runs (a dialog of it open),
@@ -447,12 +438,12 @@
     // desktop) in one, on a slow phone in several, between which the
     // browser takes the user's input and paints.
     let sliceBegan = performance.now();
-    page.taskRanFor = (ms) => performance.now() - sliceBegan >= ms;
-    page.pause = () =>
+    const sliceRanFor = (ms) => performance.now() - sliceBegan >= ms;
+    const pause = () =>
         new Promise((resolve) => setTimeout(resolve)).then(() => {
             sliceBegan = performance.now();
         });
-    const slice = () => (page.taskRanFor(8) ? page.pause() : null);
+    const slice = () => (sliceRanFor(8) ? pause() : null);
 
     // What the build wrote into the page beside the sheet, or null.
     function writtenData(id) {
@@ -490,7 +481,7 @@
         // not in place, and the early script goes on noting what the user
         // does on the written sheet.
         busy = true;
-        await page.pause();
+        await pause();
         const screen = screenOf(module);
         buildSheet(screen);
         await slice();
