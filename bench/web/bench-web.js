@@ -13,7 +13,7 @@ const os = require('os');
 const path = require('path');
 const zlib = require('zlib');
 const { chromium } = require('../../tests/web/node_modules/playwright-core');
-const { spawn } = require('child_process');
+const { serveApart } = require('../../ui/web/serve.js');
 
 const args = process.argv.slice(2);
 const build = path.resolve(args[0] || 'build-web');
@@ -140,27 +140,12 @@ async function fieldKeystroke(browser, url, samples) {
     return median(keyLatencies.samples.Digit7);
 }
 
-// Serves a folder with serve.js in a process of its own, as a real server
-// stands apart from the browser: in this process its answers would wait on
-// the browser driver's traffic. Resolves to the server's process and address.
-function serveApart(dir) {
-    const server = spawn(process.execPath, [path.join(__dirname, '../../ui/web/serve.js'), dir, '0'],
-        { stdio: ['ignore', 'pipe', 'inherit'] });
-    return new Promise((resolve, reject) => {
-        let said = '';
-        server.stdout.on('data', (data) => {
-            said += data;
-            const match = /http:\/\/[^ ]+\//.exec(said);
-            if (match) resolve({ server, url: match[0] });
-        });
-        server.once('exit', (code) => reject(new Error(`serve.js ended (${code}) before serving ${dir}`)));
-    });
-}
-
 (async () => {
     const bench = fs.mkdtempSync(path.join(os.tmpdir(), 'tarnwick-bench-'));
     fs.copyFileSync(path.join(__dirname, 'one-field.html'), path.join(bench, 'index.html'));
     fs.copyFileSync(path.join(__dirname, 'one-field.js'), path.join(bench, 'one-field.js'));
+    // Each server in a process of its own: in this one its answers would
+    // wait on the browser driver's traffic.
     const { server: siteServer, url: siteUrl } = await serveApart(site);
     const { server: fieldServer, url: fieldUrl } = await serveApart(bench);
     const browser = await chromium.launch({

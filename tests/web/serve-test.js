@@ -7,14 +7,13 @@
 'use strict';
 
 const assert = require('assert');
-const { spawn } = require('child_process');
 const fs = require('fs');
 const http = require('http');
 const os = require('os');
 const path = require('path');
 const zlib = require('zlib');
+const { serveApart } = require('../../ui/web/serve.js');
 
-const root = path.resolve(__dirname, '../..');
 const site = path.resolve(process.argv[2] || 'build-web/site');
 const secret = 'the key of a folder beside the site';
 
@@ -75,21 +74,11 @@ async function main() {
     fs.mkdirSync(path.join(scratch, 'site-private'));
     fs.writeFileSync(path.join(scratch, 'site-private', 'key.txt'), secret);
 
-    const server = spawn(process.execPath, [path.join(root, 'ui/web/serve.js'), served, '0'], {
-        stdio: ['ignore', 'pipe', 'inherit'],
-    });
+    const { server, url } = await serveApart(served);
     let exited = null;
     server.on('exit', (code, signal) => (exited = signal || code));
     try {
-        const port = await new Promise((resolve, reject) => {
-            let out = '';
-            server.stdout.on('data', (chunk) => {
-                out += chunk;
-                const found = /:(\d+)\//.exec(out);
-                if (found) resolve(Number(found[1]));
-            });
-            server.on('exit', () => reject(new Error(`serve.js ended before serving: ${out}`)));
-        });
+        const port = Number(new URL(url).port);
         for (const c of cases) {
             const method = c.method || 'GET';
             const what = `${method} ${c.target}`;

@@ -6,7 +6,8 @@
 // arrived. Nothing here knows the sheet: the page's own scripts
 // (SITE_DIR/tarnwick-page.js) build it over the program itself (tarnwick.js
 // and tarnwick.wasm, started as in the browser) in a small stand-in for the
-// browser's document, and what they made is written out. The page then takes these elements over (tarnwickPage.make).
+// browser's document, and what they made is written out. The page then takes
+// these elements over (tarnwickPage.make).
 'use strict';
 
 const crypto = require('crypto');

@@ -10,6 +10,7 @@ const http = require('http');
 const os = require('os');
 const fs = require('fs');
 const path = require('path');
+const { spawn } = require('child_process');
 
 const types = {
     '.html': 'text/html; charset=utf-8',
@@ -168,7 +169,23 @@ function serve(dir, port, host = '127.0.0.1') {
     });
 }
 
-module.exports = { serve, policy };
+// Serves `dir` with this script in a process of its own, on a free port, as
+// a real server stands apart from the browser that loads from it: resolves
+// to the process and the address it serves.
+function serveApart(dir) {
+    const server = spawn(process.execPath, [__filename, dir, '0'], { stdio: ['ignore', 'pipe', 'inherit'] });
+    return new Promise((resolve, reject) => {
+        let said = '';
+        server.stdout.on('data', (data) => {
+            said += data;
+            const match = /http:\/\/[^ ]+\//.exec(said);
+            if (match) resolve({ server, url: match[0] });
+        });
+        server.once('exit', (code) => reject(new Error(`serve.js ended (${code}) before serving ${dir}: ${said}`)));
+    });
+}
+
+module.exports = { serve, serveApart, policy };
 
 if (require.main === module) {
     const dir = process.argv[2] || 'build-web/site';
