@@ -36,6 +36,10 @@ std::string number(int value) {
     return std::to_string(value);
 }
 
+std::string kind(Element::Kind kind) {
+    return number(static_cast<int>(kind));
+}
+
 std::string boolean(bool on) {
     return on ? "true" : "false";
 }
@@ -81,6 +85,12 @@ std::string screenDescription() {
                        ",\"options\":" + controlNames<O>(kOptionCount) +
                        ",\"buttons\":" + controlNames<B>(kButtonCount) +
                        ",\"menus\":" + controlNames<M>(kMenuCount) + "}";
+    // The element kinds as the page's calls and the sheet's focus number them.
+    json += ",\"kinds\":{\"field\":" + kind(Element::Kind::Field) +
+            ",\"label\":" + kind(Element::Kind::Label) +
+            ",\"option\":" + kind(Element::Kind::Option) +
+            ",\"button\":" + kind(Element::Kind::Button) +
+            ",\"menu\":" + kind(Element::Kind::Menu) + "}";
     json += ",\"questionsHeading\":" + number(idx(screen::kQuestionsHeading));
     json += ",\"questions\":" + array(screen::questions(), [](const screen::Question& q) {
                 return "{\"question\":" + number(idx(q.question)) + ",\"options\":[" +

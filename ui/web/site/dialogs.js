@@ -85,10 +85,12 @@
             const finish = (answer) => {
                 if (settled) return;
                 settled = true;
-                dialog.close();
+                // The focus the browser gives back as the dialog closes is
+                // not the user's move; the sheet's focus is shown once the
+                // action has ended (input.js).
+                tarnwickInput.quiet(() => dialog.close());
                 dialog.remove();
                 --open;
-                page.showSheetFocus();
                 resolve(answer);
             };
             const first = build(body, buttons, finish);

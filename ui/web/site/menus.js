@@ -56,7 +56,7 @@
     function choose(item) {
         const id = Number(item.dataset.menu);
         leave();
-        page.act('tarnwick_choose', ['number'], [id]);
+        tarnwickInput.push({ op: 'choose', id });
     }
 
     function activate(item) {

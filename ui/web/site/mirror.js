@@ -14,9 +14,8 @@ const tarnwickPage = (window.tarnwickPage = {
     echoes: [],
     // The selected stretch of each field, in UTF-16 units, or null.
     selections: [],
-    // Set while the page moves the focus for the sheet, so that the move is
-    // not taken for the user's.
-    mirroring: false,
+    // What the program last showed of each field.
+    shown: [],
     // The element the sheet's focus is on, as [kind, id].
     sheetFocus: null,
     // The rules that place the sheet's elements in its grid, by class.
@@ -44,9 +43,6 @@ tarnwickPage.make = function (tag, className, parent) {
     return element;
 };
 
-// Element kinds as the core numbers them.
-const Kind = { None: 0, Field: 1, Label: 2, Option: 3, Button: 4, Menu: 5 };
-const colourNames = ['standard', 'white', 'yellow', 'red'];
 
 // A caption with an access key: "&Calculate" shows C underlined; "&&" is
 // one ampersand. Returns the key, lower case, or '' when there is none.
@@ -91,30 +87,18 @@ function setShortcut(element, key) {
     setAttr(element, 'aria-keyshortcuts', key ? 'Alt+' + key.toUpperCase() : '');
 }
 
-// The sheet counts characters, the page UTF-16 units.
-function utf16Index(text, position) {
-    let index = 0;
-    for (let n = 0; n < position && index < text.length; ++n) {
-        index += text.codePointAt(index) > 0xffff ? 2 : 1;
-    }
-    return index;
-}
-
-function characterIndex(text, index) {
-    return Array.from(text.slice(0, index)).length;
-}
-
-tarnwickPage.utf16Index = utf16Index;
-tarnwickPage.characterIndex = characterIndex;
+const { utf16Index, characterIndex } = tarnwickInput;
 
 tarnwickPage.field = function (id, f) {
     const input = this.fields[id];
     if (!input) return;
-    // The maximum length limits typing only: a longer text the program
-    // writes is shown whole.
-    const maxLength = String(Math.max(f.maxLength, Array.from(f.text).length));
-    if (f.maxLength > 0) setAttr(input, 'maxlength', maxLength);
-    if (input.value !== f.text) input.value = f.text;
+    this.shown[id] = f;
+    // The maximum length, in characters, limits what the user types or
+    // pastes (input.js); a longer text the program writes is shown whole.
+    setAttr(input, 'data-max-length', f.maxLength > 0 ? String(f.maxLength) : '');
+    // The user's typing the program has not taken yet stays as it is.
+    const ahead = tarnwickInput.ahead(id);
+    if (!ahead && input.value !== f.text) input.value = f.text;
     if (input.readOnly !== f.locked) input.readOnly = f.locked;
     // Only what differs is written: every write invalidates the element's
     // style, and a keystroke changes a few fields of many.
@@ -125,8 +109,7 @@ tarnwickPage.field = function (id, f) {
     }
     if (input.classList.contains('hidden') !== !f.visible) input.classList.toggle('hidden', !f.visible);
     setAttr(input, 'aria-hidden', f.visible ? '' : 'true');
-    const colour = colourNames[f.colour] || 'standard';
-    if (input.dataset.colour !== colour) input.dataset.colour = colour;
+    if (input.dataset.colour !== f.colour) input.dataset.colour = f.colour;
     setAttr(input, 'aria-label', f.name);
     setAttr(input, 'aria-description', f.description);
     // Only a selected stretch is copied: a bare caret stays where the user
@@ -136,12 +119,18 @@ tarnwickPage.field = function (id, f) {
             ? [utf16Index(f.text, f.selStart), utf16Index(f.text, f.selStart + f.selLength)]
             : null;
     this.selections[id] = selection;
-    if (selection && document.activeElement === input) {
+    if (selection && !ahead && document.activeElement === input) {
         const [start, end] = selection;
         if (input.selectionStart !== start || input.selectionEnd !== end) {
             input.setSelectionRange(start, end);
         }
     }
+};
+
+// The field as the program last showed it, once the user's typing in it
+// has been taken.
+tarnwickPage.refreshField = function (id) {
+    if (this.shown[id]) this.field(id, this.shown[id]);
 };
 
 tarnwickPage.label = function (id, l) {
@@ -177,36 +166,26 @@ tarnwickPage.button = function (id, b) {
 };
 
 tarnwickPage.elementOf = function (kind, id) {
-    switch (kind) {
-        case Kind.Field:
-            return this.fields[id];
-        case Kind.Option:
-            return this.options[id];
-        case Kind.Button:
-            return this.buttons[id];
-        default:
-            return null;
-    }
+    const kinds = this.screen.kinds;
+    if (kind === kinds.field) return this.fields[id];
+    if (kind === kinds.option) return this.options[id];
+    if (kind === kinds.button) return this.buttons[id];
+    return null;
 };
 
-// The sheet moved the focus. While a dialog is open the page's elements
-// cannot take it; the move is made when the dialog closes.
+// The sheet moved the focus. The page shows the move once the program has
+// taken every action the user made, unless the user has moved on
+// (input.js); while a dialog is open the page's elements cannot take it.
 tarnwickPage.focus = function (kind, id) {
     this.sheetFocus = [kind, id];
-    if (this.dialogOpen()) return;
-    this.showSheetFocus();
+    tarnwickInput.sheetMoved();
 };
 
 tarnwickPage.showSheetFocus = function () {
-    if (!this.sheetFocus) return;
+    if (!this.sheetFocus || this.dialogOpen()) return;
     const element = this.elementOf(this.sheetFocus[0], this.sheetFocus[1]);
     if (!element || document.activeElement === element) return;
-    this.mirroring = true;
-    try {
-        element.focus();
-    } finally {
-        this.mirroring = false;
-    }
+    tarnwickInput.quietly(element);
     // The focus reaction has selected the text by now; the page shows it.
     if (element.tagName === 'INPUT') {
         const id = this.fields.indexOf(element);
