@@ -14,11 +14,12 @@
 #                HOST=0.0.0.0 for the local network)
 
 # Build and test tools, the libraries, the report's font (Liberation Mono, metric-
-# compatible with Courier New), the tools the tests call, and what the package needs.
+# compatible with Courier New), the tools the tests call, and what the package needs
+# (dpkg-shlibdeps for its Depends, lintian to check it as Debian would).
 PACKAGES := g++ cmake make libgtest-dev libgmock-dev libbenchmark-dev qt6-base-dev
 PACKAGES += fonts-liberation poppler-utils
 PACKAGES += desktop-file-utils appstream
-PACKAGES += dpkg-dev file
+PACKAGES += dpkg-dev file lintian
 PACKAGES += clang libclang-rt-14-dev valgrind
 PACKAGES += libfast-float-dev libfmt-dev
 # The web edition: Debian's emscripten, and Debian's chromium for the browser test,

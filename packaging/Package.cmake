@@ -5,7 +5,7 @@
 set(CPACK_GENERATOR DEB)
 set(CPACK_PACKAGE_NAME tarnwick)
 set(CPACK_PACKAGE_VENDOR "The Tarnwick developers")
-set(CPACK_PACKAGE_CONTACT "The Tarnwick developers <maintainers@tarnwick.example>")
+set(CPACK_PACKAGE_CONTACT "${TARNWICK_MAINTAINER}")
 set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "overhead clearance calculator for traction elevators")
 set(CPACK_PACKAGE_HOMEPAGE_URL https://tarnwick.example)
 set(CPACK_PACKAGING_INSTALL_PREFIX /usr)

@@ -1,7 +1,8 @@
 #!/bin/sh
-# Checks a freshly written package: its name, and that its Depends hold the Qt 6
+# Checks a freshly written package: its name, that its Depends hold the Qt 6
 # libraries found by dpkg-shlibdeps (which CPack skips without a word when the tool is
-# missing) and the report's font.
+# missing) and the report's font, and that Debian's package checker, lintian, finds
+# nothing at its default level: no error and no warning.
 set -eu
 deb=$1
 case $(basename "$deb") in
@@ -16,3 +17,9 @@ for want in libqt6widgets6 libqt6printsupport6 libc6 fonts-liberation; do
     *) echo "Depends lacks $want"; exit 1 ;;
     esac
 done
+# lintian speaks Perl, which wants a locale that exists; C.UTF-8 always does.
+if ! LC_ALL=C.UTF-8 lintian --fail-on error,warning "$deb"; then
+    echo "lintian: errors or warnings in $(basename "$deb")"
+    exit 1
+fi
+echo "$(basename "$deb"): lintian clean"

@@ -1,7 +1,8 @@
 #!/bin/sh
 # Installs the build tree into a scratch root as the package does (prefix /usr under
 # DESTDIR), checks that the installed files name each other correctly, and that the
-# installed binary starts on the offscreen platform and keeps running until stopped.
+# installed binary starts on the offscreen platform and keeps running until stopped;
+# beside them the copyright, the changelog and the manual page.
 # Usage: check-staged.sh BUILD_DIR SCRATCH_ROOT APP_ID VERSION
 set -u
 build=$1 root=$2 id=$3 version=$4
@@ -19,8 +20,11 @@ bin=$usr/bin/tarnwick
 desktop=$usr/share/applications/$id.desktop
 metainfo=$usr/share/metainfo/$id.metainfo.xml
 icons=$usr/share/icons/hicolor
+doc=$usr/share/doc/tarnwick
+page=$usr/share/man/man1/tarnwick.1.gz
 
-for f in "$desktop" "$metainfo" "$icons/scalable/apps/$id.svg"; do
+for f in "$desktop" "$metainfo" "$icons/scalable/apps/$id.svg" \
+    "$doc/copyright" "$doc/changelog.gz" "$page"; do
     [ -f "$f" ] || fail "not installed: ${f#"$root"}"
 done
 [ -x "$bin" ] || fail "no executable ${bin#"$root"}"
@@ -47,6 +51,19 @@ grep -qs "<launchable type=\"desktop-id\">$id.desktop</launchable>" "$metainfo" 
     fail "metainfo does not launch $id.desktop"
 newest=$(sed -n 's/.*<release version="\([^"]*\)".*/\1/p' "$metainfo" 2>/dev/null | head -n 1)
 [ "$newest" = "$version" ] || fail "newest metainfo release is '$newest', the project is $version"
+
+# The changelog, written from the metainfo, starts with the version being installed.
+top=$(gzip -dc "$doc/changelog.gz" 2>/dev/null | head -n 1)
+[ "$top" = "tarnwick ($version) unstable; urgency=medium" ] ||
+    fail "changelog starts with '$top', the project is $version"
+
+# The manual page renders without a word from groff (as lintian renders it), where
+# man is installed.
+if command -v man >/dev/null && [ -f "$page" ]; then
+    warnings=$(LC_ALL=C.UTF-8 MANROFFSEQ='' MANWIDTH=80 \
+        man --warnings -E UTF-8 -l -Tutf8 -Z "$page" 2>&1 >/dev/null)
+    [ -z "$warnings" ] || fail "groff on ${page#"$root"}: $warnings"
+fi
 
 # Nothing may point the installed binary back into the build tree.
 if readelf -d "$bin" 2>/dev/null | grep -E 'R(UN)?PATH' | grep -q "$build"; then
