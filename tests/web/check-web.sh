@@ -43,6 +43,9 @@ npm ci --prefix "$here" --no-audit --no-fund --loglevel=error >/dev/null
 echo "The site's server: bad requests"
 node "$here/serve-test.js" "$web/site"
 
+echo "Typing from the first paint, with the WebAssembly late"
+node --test-reporter=dot "$here/handover-test.js" "$web/site"
+
 echo "Browser test"
 node "$here/browser-test.js" "$web/site"
 
