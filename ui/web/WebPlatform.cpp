@@ -82,7 +82,8 @@ void WebPlatform::showReminder(const ReminderView& view,
                                const std::function<void()>& checkBoxClicked) {
     const std::string json = "{\"caption\":" + json::quoted(view.caption) +
                              ",\"message\":" + json::quoted(view.message) +
-                             ",\"checkBox\":" + json::quoted(view.checkBox) + "}";
+                             ",\"checkBox\":" + json::quoted(view.checkBox) +
+                             ",\"portrait\":" + (view.portrait ? "true" : "false") + "}";
     // The clicks arrive once the reminder has closed: nothing reads what
     // they change while it is open.
     for (int clicks = pageShowReminder(json.c_str()); clicks > 0; --clicks) checkBoxClicked();

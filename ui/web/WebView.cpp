@@ -8,8 +8,8 @@
 
 // The page's side is ui/web/site/mirror.js.
 EM_JS(void, pageField,
-      (int id, const char* text, const char* colour, bool locked, bool tabStop, bool visible, int maxLength,
-       int selStart, int selLength, const char* name, const char* description),
+      (int id, const char* text, const char* colour, bool locked, bool tabStop, bool visible,
+       int maxLength, int selStart, int selLength, const char* name, const char* description),
       {
           tarnwickPage.field(id, {
               text : UTF8ToString(text),
@@ -74,8 +74,8 @@ void WebView::focusChanged(Element element) {
 void WebView::mirror(F f) {
     const TextField& field = sheet_.field(f);
     const std::string colour(colourName(field.colour));
-    pageField(idx(f), field.text.c_str(), colour.c_str(), field.locked,
-              field.tabStop, field.visible, field.maxLength, field.selStart, field.selLength,
+    pageField(idx(f), field.text.c_str(), colour.c_str(), field.locked, field.tabStop,
+              field.visible, field.maxLength, field.selStart, field.selLength,
               screen::accessibleName(sheet_, f).c_str(), screen::description(sheet_, f).c_str());
 }
 

@@ -151,6 +151,8 @@
             m.title,
             m.card ? 'card' : 'message',
             (body, row, finish) => {
+                // What the box is, for whoever reads the page: its icon.
+                body.parentElement.dataset.icon = m.icon;
                 const icon = iconElement(m.icon);
                 if (icon) body.append(icon);
                 const text = document.createElement(m.card ? 'pre' : 'p');
@@ -219,6 +221,7 @@
             r.caption,
             'reminder',
             (body, row, finish) => {
+                body.parentElement.dataset.orientation = r.portrait ? 'portrait' : 'landscape';
                 const message = document.createElement('p');
                 message.className = 'reminder-message';
                 message.textContent = r.message;
