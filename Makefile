@@ -112,8 +112,8 @@ run:
 fuzz: deps
 	cmake -S . -B $(FUZZ_BUILD) -DCMAKE_CXX_COMPILER=clang++ -DCMAKE_BUILD_TYPE=RelWithDebInfo \
 	    -DTARNWICK_FUZZ=ON >/dev/null
-	cmake --build $(FUZZ_BUILD) -j $(JOBS) --target fuzz_numbers fuzz_session fuzz_snapshot
-	for t in numbers session snapshot; do \
+	cmake --build $(FUZZ_BUILD) -j $(JOBS) --target fuzz_numbers fuzz_session fuzz_record
+	for t in numbers session record; do \
 	    mkdir -p $(FUZZ_BUILD)/corpus/$$t && \
 	    $(FUZZ_BUILD)/fuzz/fuzz_$$t -max_total_time=$(FUZZ_SECONDS) -print_final_stats=1 \
 	        -artifact_prefix=$(FUZZ_BUILD)/$$t- $(FUZZ_BUILD)/corpus/$$t fuzz/corpus/$$t || exit 1; \

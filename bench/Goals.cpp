@@ -11,6 +11,7 @@ const std::vector<Goal>& goals() {
         {"Keystroke", 1000},
         {"CalculateClick", 1000},
         {"DataReportToPdf", 150000},
+        {"ReplayRecord", 10000},
     };
     return all;
 }

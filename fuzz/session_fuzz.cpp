@@ -1,6 +1,7 @@
 // Fuzzes whole sessions: the input bytes are decoded into user actions on
 // the headless calculator (typing, pasting, clicks, keys, menu commands,
-// dialog answers), and the sheet's invariants are checked after each one.
+// dialog answers), and the sheet's invariants are checked after each one;
+// each session's record must replay to the sheet it ended with.
 #include <cstdint>
 #include <cstdio>
 #include <cstdlib>
@@ -19,5 +20,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         std::fprintf(stderr, "the last actions:\n%s", session.recentActions().c_str());
         std::abort();
     }
+    for (const std::string& p : session.replayProblems()) std::fprintf(stderr, "%s\n", p.c_str());
+    if (!session.replayProblems().empty()) std::abort();
     return 0;
 }

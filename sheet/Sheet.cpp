@@ -1,5 +1,6 @@
 #include "sheet/Sheet.h"
 
+#include <algorithm>
 #include <cstddef>
 #include <utility>
 
@@ -36,14 +37,29 @@ void Sheet::notify(Element e) const {
     if (observer_) observer_->elementChanged(e);
 }
 
+bool Sheet::began(UserOp op, Element e) {
+    const bool user = log_ && reacting_ == 0;
+    if (user) log_->began(op, e);
+    return user;
+}
+
+void Sheet::ended(bool user, UserOp op, Element e) {
+    if (user) log_->ended(op, e);
+}
+
 void Sheet::setText(F f, std::string_view text) {
     TextField& t = field(f);
     if (t.text == text) return;
+    const bool user = began(UserOp::Text, f);
     t.text = std::string(text);
     t.selStart = 0;
     t.selLength = 0;
     notify(f);
-    if (reactions_) reactions_->changed(f);
+    if (reactions_) {
+        Reacting reacting(reacting_);
+        reactions_->changed(f);
+    }
+    ended(user, UserOp::Text, f);
 }
 
 void Sheet::setColour(F f, Colour c) {
@@ -75,10 +91,15 @@ std::string Sheet::selection(F f) const {
 }
 
 void Sheet::setSelection(F f, int start, int length) {
+    const bool user = began(UserOp::Selection, f);
     TextField& t = field(f);
-    t.selStart = start;
-    t.selLength = length;
+    // Within the text: a report of a selection made before its text changed
+    // selects what is left of it.
+    const int characters = characterCount(t.text);
+    t.selStart = std::clamp(start, 0, characters);
+    t.selLength = std::clamp(length, 0, characters - t.selStart);
     notify(f);
+    ended(user, UserOp::Selection, f);
 }
 
 void Sheet::setCaption(L l, std::string_view caption) {
@@ -99,11 +120,16 @@ void Sheet::setEnabled(L l, bool on) {
 void Sheet::select(O o) {
     OptionElement& chosen = elements_.options[idx(o)];
     if (chosen.selected) return;
+    const bool user = began(UserOp::Select, o);
     chosen.selected = true;
     elements_.options[idx(partner(o))].selected = false;
     notify(o);
     notify(partner(o));
-    if (reactions_) reactions_->clicked(o);
+    if (reactions_) {
+        Reacting reacting(reacting_);
+        reactions_->clicked(o);
+    }
+    ended(user, UserOp::Select, o);
 }
 
 void Sheet::setEnabled(O o, bool on) {
@@ -117,9 +143,14 @@ void Sheet::setEnabled(B b, bool on) {
 }
 
 void Sheet::setFocus(F f) {
+    const bool user = began(UserOp::Focus, f);
     focus_ = f;
     if (observer_) observer_->focusChanged(focus_);
-    if (reactions_) reactions_->gotFocus(f);
+    if (reactions_) {
+        Reacting reacting(reacting_);
+        reactions_->gotFocus(f);
+    }
+    ended(user, UserOp::Focus, f);
 }
 
 void Sheet::setFocus(Element e) {
@@ -127,31 +158,40 @@ void Sheet::setFocus(Element e) {
         setFocus(e.field());
         return;
     }
+    const bool user = began(UserOp::Focus, e);
     focus_ = e;
     if (observer_) observer_->focusChanged(focus_);
-}
-
-void Sheet::replaceAll(Catalogue elements, Element focus, SheetState state, int windowLeft) {
-    elements_ = std::move(elements);
-    focus_ = focus;
-    state_ = std::move(state);
-    windowLeft_ = windowLeft;
-    if (!observer_) return;
-    for (int i = 0; i < kShownElementCount; ++i) observer_->elementChanged(shownElement(i));
-    observer_->focusChanged(focus_);
+    ended(user, UserOp::Focus, e);
 }
 
 void Sheet::press(B b) {
-    if (reactions_) reactions_->clicked(b);
+    const bool user = began(UserOp::Press, b);
+    if (reactions_) {
+        Reacting reacting(reacting_);
+        reactions_->clicked(b);
+    }
+    ended(user, UserOp::Press, b);
 }
 
 void Sheet::choose(M m) {
-    if (reactions_) reactions_->chosen(m);
+    const bool user = began(UserOp::Choose, m);
+    if (reactions_) {
+        Reacting reacting(reacting_);
+        reactions_->chosen(m);
+    }
+    ended(user, UserOp::Choose, m);
 }
 
 void Sheet::requestClose() {
     if (closed_) return;
-    if (!reactions_ || reactions_->queryUnload()) closed_ = true;
+    const bool user = began(UserOp::Close, Element());
+    bool closes = true;
+    if (reactions_) {
+        Reacting reacting(reacting_);
+        closes = reactions_->queryUnload();
+    }
+    if (closes) closed_ = true;
+    ended(user, UserOp::Close, Element());
 }
 
 Answer Sheet::message(std::string prompt, std::string title, Icon icon) {

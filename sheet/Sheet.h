@@ -45,6 +45,21 @@ public:
     virtual void focusChanged(Element element) = 0;
 };
 
+/// What the user does to the sheet, as against what the reactions do.
+enum class UserOp { Text, Selection, Focus, Select, Press, Choose, Close };
+
+/// Told of the user's own operations on the sheet: those made while no
+/// reaction runs (a front end's, a test's, a replay's). Each is told as it
+/// begins, before it changes anything, and once its reactions have run; the
+/// dialogs shown in between belong to it. A text is told only when it
+/// changes.
+class UserLog {
+public:
+    virtual ~UserLog() = default;
+    virtual void began(UserOp op, Element element) = 0;
+    virtual void ended(UserOp op, Element element) = 0;
+};
+
 /// The number of characters of a UTF-8 text.
 int characterCount(std::string_view text);
 /// The byte offset in a UTF-8 text of its character `position`; past the
@@ -59,6 +74,7 @@ public:
 
     void setReactions(Reactions* reactions) { reactions_ = reactions; }
     void setObserver(SheetObserver* observer) { observer_ = observer; }
+    void setUserLog(UserLog* log) { log_ = log; }
     Platform& platform() { return platform_; }
 
     // Text fields.
@@ -80,7 +96,8 @@ public:
     /// The selected part of the field's text.
     std::string selection(F f) const;
     /// Selects `length` characters from character `start` (not bytes: the
-    /// texts are UTF-8, and a selection never splits a character).
+    /// texts are UTF-8, and a selection never splits a character), no
+    /// further than the text goes.
     void setSelection(F f, int start, int length);
     const TextField& field(F f) const { return elements_.fields[idx(f)]; }
 
@@ -135,20 +152,30 @@ public:
     int windowLeft() const { return windowLeft_; }
     void setWindowLeft(int left) { windowLeft_ = left; }
 
-    /// Puts back every element, the focus, the sheet-level state and the
-    /// window's left edge at once, as a kept snapshot holds them. No reaction
-    /// runs; the observer then hears of every element and of the focus.
-    void replaceAll(Catalogue elements, Element focus, SheetState state, int windowLeft);
     /// Width of the window, in pixels.
     static constexpr int kWindowWidth = 895;
 
 private:
     TextField& field(F f) { return elements_.fields[idx(f)]; }
     void notify(Element e) const;
+    /// Whether an operation starting now is the user's, told to the log.
+    bool began(UserOp op, Element e);
+    void ended(bool user, UserOp op, Element e);
+
+    /// While it lives, a reaction runs: what it does is not the user's.
+    struct Reacting {
+        explicit Reacting(int& depth) : depth_(depth) { ++depth_; }
+        ~Reacting() { --depth_; }
+        Reacting(const Reacting&) = delete;
+        Reacting& operator=(const Reacting&) = delete;
+        int& depth_;
+    };
 
     Platform& platform_;
     Reactions* reactions_ = nullptr;
     SheetObserver* observer_ = nullptr;
+    UserLog* log_ = nullptr;
+    int reacting_ = 0;
     Catalogue elements_;
     Element focus_;
     SheetState state_;

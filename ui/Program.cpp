@@ -3,20 +3,24 @@
 namespace tarnwick {
 
 Program::Program(Platform& platform, PrintPlatform& printing)
-    : sheet_(platform),
+    : recorder_(platform, printing),
+      sheet_(recorder_),
       engine_(sheet_),
       reference_(sheet_),
       form_(sheet_, engine_, *this),
-      printing_(sheet_, printing) {
+      printing_(sheet_, recorder_) {
     sheet_.setReactions(&form_);
 }
 
 Program::~Program() {
+    sheet_.setUserLog(nullptr);
     sheet_.setReactions(nullptr);
 }
 
 void Program::start() {
     form_.setup().Form_Load();
+    recorder_.attach(sheet_);
+    sheet_.setUserLog(&recorder_);
 }
 
 void Program::chosen(M menu) {

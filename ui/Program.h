@@ -1,6 +1,7 @@
 // One running calculator without its window: the sheet with its form, the
 // calculation engine, the reference messages and the printing commands,
-// wired together on a platform.
+// wired together on a platform, and the record of what the user has done
+// since the start.
 #pragma once
 
 #include <concepts>
@@ -13,6 +14,7 @@
 #include "sheet/Links.h"
 #include "sheet/Platform.h"
 #include "sheet/Sheet.h"
+#include "ui/SessionRecord.h"
 
 namespace tarnwick {
 
@@ -26,7 +28,7 @@ public:
     ~Program() override;
 
     /// Starts the program as the user starts it: `Form_Load` runs and the
-    /// window is shown.
+    /// window is shown. What the user does from then on is recorded.
     void start();
 
     void chosen(M menu) override;
@@ -35,8 +37,12 @@ public:
     Engine& engine() { return engine_; }
     Form& form() { return form_; }
     PrintCommands& printing() { return printing_; }
+    /// What the user has done since the start (see replay()).
+    SessionRecorder& recorder() { return recorder_; }
+    const SessionRecorder& recorder() const { return recorder_; }
 
 private:
+    SessionRecorder recorder_;
     Sheet sheet_;
     Engine engine_;
     Reference reference_;

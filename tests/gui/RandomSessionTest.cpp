@@ -3,9 +3,10 @@
 // navigation keys, menu shortcuts and the close box, thousands of them from a
 // fixed seed. After every action each widget must show its element exactly as
 // the sheet holds it, the keyboard focus must be where the sheet has it, and
-// no dialog may be left open. The program's dialogs go to a headless platform
-// that answers each one at random as it comes; a real dialog would be caught
-// by the watchdog.
+// no dialog may be left open; each session's record, replayed on a headless
+// program, must come to the sheet the window ended with. The program's
+// dialogs go to a headless platform that answers each one at random as it
+// comes; a real dialog would be caught by the watchdog.
 #include <QApplication>
 #include <QClipboard>
 #include <QDialog>
@@ -16,6 +17,7 @@
 #include <QPushButton>
 #include <QTest>
 #include <array>
+#include <cstdint>
 #include <deque>
 #include <memory>
 #include <random>
@@ -140,6 +142,8 @@ private:
 
     /// The first way in which the window differs from its sheet, or nothing.
     QString mismatch();
+    /// How the session's record, replayed, differs from its sheet, or nothing.
+    QString replayMismatch();
     QString openDialog();
     /// The texts and colours of every field, to tell actions that changed
     /// something from those that did nothing.
@@ -152,6 +156,8 @@ private:
         return w ? w : ui_.window();
     }
 
+    /// The first session whose record did not replay to its sheet.
+    QString replayed_;
     Random random_{kSeed};
     RandomAnswers platform_{random_};
     WindowUnderTest ui_;
@@ -162,7 +168,21 @@ void RandomSessionTest::startSession() {
 }
 
 void RandomSessionTest::endSession() {
+    if (replayed_.isEmpty()) replayed_ = replayMismatch();
     ui_.close();
+}
+
+QString RandomSessionTest::replayMismatch() {
+    HeadlessPlatform quiet;
+    Program again(quiet);
+    const std::string record = ui_.program().recorder().record(SIZE_MAX).value_or("");
+    const Replayed played = replay(again, record, SIZE_MAX);
+    testsupport::Problems problems = testsupport::sheetDifferences(sheet(), again.sheet());
+    if (!played.whole)
+        problems.insert(problems.begin(),
+                        "line " + std::to_string(played.line) + " did not play: " + played.why);
+    if (problems.empty()) return {};
+    return qtText(problems.front() + "\nthe record:\n" + record);
 }
 
 void RandomSessionTest::everyWidgetMirrorsTheSheetThroughoutARandomSession() {
@@ -200,6 +220,7 @@ void RandomSessionTest::everyWidgetMirrorsTheSheetThroughoutARandomSession() {
         platform_.clearEvents();
     }
     endSession();
+    QVERIFY2(replayed_.isEmpty(), qPrintable(replayed_));
     qInfo("%d actions (%d changed the fields, %d dialogs answered) in %d sessions, %lld ms",
           kActions, changing, dialogs, sessions, static_cast<long long>(clock.elapsed()));
     // A session whose input never reached the window would pass every check

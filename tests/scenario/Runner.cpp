@@ -62,8 +62,13 @@ std::optional<Failure> leftOver(const Session& session) {
 
 std::optional<Failure> runScenario(const Scenario& scenario, const std::string& file,
                                    std::ostream& out) {
-    if (scenario.malformed) return scenario.malformed;
     Session session;
+    return runScenario(scenario, file, out, session);
+}
+
+std::optional<Failure> runScenario(const Scenario& scenario, const std::string& file,
+                                   std::ostream& out, Session& session) {
+    if (scenario.malformed) return scenario.malformed;
     const Command* current = nullptr;
     try {
         session.start(scenario.line);

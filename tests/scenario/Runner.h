@@ -6,6 +6,7 @@
 #include <string>
 
 #include "Script.h"
+#include "Session.h"
 
 namespace tarnwick::scenario {
 
@@ -13,6 +14,9 @@ namespace tarnwick::scenario {
 /// `file` names the scenario file in them.
 std::optional<Failure> runScenario(const Scenario& scenario, const std::string& file,
                                    std::ostream& out);
+/// The same on a session that has not been started, which the caller keeps.
+std::optional<Failure> runScenario(const Scenario& scenario, const std::string& file,
+                                   std::ostream& out, Session& session);
 
 struct Tally {
     int passed = 0;

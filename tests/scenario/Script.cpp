@@ -11,24 +11,6 @@ bool isBlank(char c) {
     return c == ' ' || c == '\t';
 }
 
-/// The character an escape stands for, or 0 for an unknown escape.
-char escaped(char c) {
-    switch (c) {
-        case '"':
-            return '"';
-        case '\\':
-            return '\\';
-        case 'r':
-            return '\r';
-        case 'n':
-            return '\n';
-        case 't':
-            return '\t';
-        default:
-            return 0;
-    }
-}
-
 /// The grammar of one command: its keywords and its operands. An operand in
 /// capitals is a placeholder (see `checkOperand`); any other operand lists the
 /// words allowed there, separated by '|'.
@@ -181,58 +163,6 @@ std::string usage(const Syntax& syntax) {
 
 }  // namespace
 
-Tokens tokenize(std::string_view line) {
-    Tokens out;
-    std::size_t i = 0;
-    while (true) {
-        while (i < line.size() && isBlank(line[i])) ++i;
-        if (i == line.size()) break;
-        if (out.words.empty() && line[i] == '#') break;
-        Token token;
-        if (line[i] == '"') {
-            token.quoted = true;
-            ++i;
-            bool closed = false;
-            while (i < line.size()) {
-                char c = line[i++];
-                if (c == '"') {
-                    closed = true;
-                    break;
-                }
-                if (c != '\\') {
-                    token.text += c;
-                    continue;
-                }
-                if (i == line.size() || escaped(line[i]) == 0) {
-                    out.error = i == line.size() ? "a backslash ends the line"
-                                                 : std::string("unknown escape \\") + line[i];
-                    return out;
-                }
-                token.text += escaped(line[i++]);
-            }
-            if (!closed) {
-                out.error = "a text has no closing quote";
-                return out;
-            }
-            if (i < line.size() && !isBlank(line[i])) {
-                out.error = "a closing quote is followed by " + std::string(1, line[i]) +
-                            " (words are separated by blanks)";
-                return out;
-            }
-        } else {
-            while (i < line.size() && !isBlank(line[i])) {
-                if (line[i] == '"') {
-                    out.error = "a quote inside the word " + token.text + "\"";
-                    return out;
-                }
-                token.text += line[i++];
-            }
-        }
-        out.words.push_back(std::move(token));
-    }
-    return out;
-}
-
 Parsed parseCommand(const std::vector<Token>& words, int line) {
     const Syntax* best = nullptr;
     std::size_t bestLength = 0;
@@ -315,32 +245,6 @@ Script parseScript(std::string_view text) {
         current.commands.push_back(std::move(*parsed.command));
     }
     return script;
-}
-
-std::string quotedText(std::string_view text) {
-    std::string out = "\"";
-    for (char c : text) {
-        switch (c) {
-            case '"':
-                out += "\\\"";
-                break;
-            case '\\':
-                out += "\\\\";
-                break;
-            case '\r':
-                out += "\\r";
-                break;
-            case '\n':
-                out += "\\n";
-                break;
-            case '\t':
-                out += "\\t";
-                break;
-            default:
-                out += c;
-        }
-    }
-    return out + "\"";
 }
 
 }  // namespace tarnwick::scenario

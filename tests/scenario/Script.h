@@ -8,27 +8,19 @@
 #include <string_view>
 #include <vector>
 
+#include "ui/ActionLines.h"
+
 namespace tarnwick::scenario {
 
-/// One word of a line: a bare word, or a text written in double quotes.
-struct Token {
-    std::string text;  ///< escapes resolved, quotes removed
-    bool quoted = false;
+/// One word of a line, and the words of a line or what is wrong with it:
+/// the program's own reading of scenario lines (ui/ActionLines.h).
+using Token = Word;
+using Tokens = Words;
 
-    bool operator==(const Token&) const = default;
-};
-
-/// The words of one line, or what is wrong with it.
-struct Tokens {
-    std::vector<Token> words;
-    std::string error;  ///< empty when the line is well formed
-};
-
-/// Splits a line into words. Blanks and tabs separate words; a word that
-/// begins with a double quote runs to the closing quote and may hold the
-/// escapes \" \\ \r \n \t. A line whose first word begins with '#' is a
-/// comment and has no words.
-Tokens tokenize(std::string_view line);
+/// Splits a line into words (see splitWords).
+inline Tokens tokenize(std::string_view line) {
+    return splitWords(line);
+}
 
 enum class Op {
     // What the user does.
@@ -117,8 +109,5 @@ Parsed parseCommand(const std::vector<Token>& words, int line);
 
 /// Reads a whole scenario file. Line endings may be "\n" or "\r\n".
 Script parseScript(std::string_view text);
-
-/// A text as a scenario file writes it: in double quotes, with escapes.
-std::string quotedText(std::string_view text);
 
 }  // namespace tarnwick::scenario

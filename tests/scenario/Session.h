@@ -33,6 +33,7 @@ public:
     void start(int line);
 
     Sheet& sheet() { return program_.sheet(); }
+    Program& program() { return program_; }
     HeadlessPlatform& platform() { return platform_; }
 
     const std::vector<Event>& events() const { return platform_.events(); }

@@ -2,9 +2,10 @@
 // any text into any field they can type into, deletes, moves the focus,
 // clicks enabled buttons and options, chooses menu commands, presses keys,
 // closes the window and answers the dialogs that come up. After each action
-// the invariants of SheetInvariants.h are checked. The choices come from a
-// Chooser: seeded random numbers for the unit tests, the input bytes for the
-// fuzz target.
+// the invariants of SheetInvariants.h are checked, and each session's record,
+// played again on a fresh program, must come to the same sheet. The choices
+// come from a Chooser: seeded random numbers for the unit tests, the input
+// bytes for the fuzz target.
 #pragma once
 
 #include <cstdint>
@@ -88,10 +89,40 @@ public:
     int restarts() const { return restarts_; }
     Sheet& sheet() { return program_->sheet(); }
 
+    /// What went wrong in the first session whose record did not replay to
+    /// its sheet, the one running now included.
+    Problems replayProblems() {
+        if (replayProblems_.empty()) replayProblems_ = replayed();
+        return replayProblems_;
+    }
+
 private:
     static constexpr std::size_t kRecent = 40;
 
+    /// The session's record played on a fresh program: the same sheet, with
+    /// nothing shown and nothing printed.
+    Problems replayed() {
+        HeadlessPlatform quiet;
+        Program again(quiet);
+        const std::string record = program_->recorder().record(SIZE_MAX).value_or("");
+        const Replayed played = replay(again, record, SIZE_MAX);
+        Problems out;
+        if (!played.whole) {
+            out.push_back("line " + std::to_string(played.line) + " did not play: " + played.why);
+        }
+        for (const std::string& p : sheetDifferences(sheet(), again.sheet())) {
+            out.push_back("replayed, " + p);
+        }
+        const HeadlessPrinter& printer = quiet.headlessPrinter();
+        if (!quiet.events().empty() || printer.documents() + printer.pictures() > 0) {
+            out.push_back("the replay showed a dialog or printed");
+        }
+        if (!out.empty()) out.push_back("the record:\n" + record);
+        return out;
+    }
+
     void restart() {
+        if (program_ && replayProblems_.empty()) replayProblems_ = replayed();
         program_.reset();
         platform_ = std::make_unique<HeadlessPlatform>();
         program_ = std::make_unique<Program>(*platform_);
@@ -183,6 +214,7 @@ private:
     std::string backspace() {
         F f{};
         if (!pickEditable(f)) return "nothing to edit";
+        sheet().setFocus(f);
         std::string text = sheet().text(f);
         const int count = characterCount(text);
         if (count > 0) text.resize(byteOffset(text, count - 1));
@@ -404,6 +436,7 @@ private:
     Element clicked_;
     std::deque<std::string> recent_;
     int restarts_ = 0;
+    Problems replayProblems_;
 };
 
 }  // namespace tarnwick::testsupport

@@ -247,7 +247,7 @@ function inline(page, link, tag, text, directive) {
     page = fill(page, 'sheet', byId.sheet);
     // The description of the screen the page takes the sheet over by, so
     // that the program need not make it again while the page starts, and
-    // the snapshot of the sheet as written, which tells the page whether
+    // the digest of the sheet as written, which tells the page whether
     // the started sheet still needs copying in: data blocks, which no
     // browser runs.
     const { module } = globalThis.tarnwickPage;
@@ -255,7 +255,7 @@ function inline(page, link, tag, text, directive) {
         `<script type="application/json" id="${id}">${json.replace(/</g, '\\u003c')}</script>\n`;
     if (!page.includes('</body>')) throw new Error('index.html has no </body>');
     page = page.replace('</body>', block('screen-description', module.screenDescription()) +
-        block('written-sheet', JSON.stringify(module.snapshot())) + '</body>');
+        block('written-sheet', JSON.stringify(module.shownDigest())) + '</body>');
     let style = fs.readFileSync(path.join(source, 'style.css'), 'utf8');
     style += '\n/* Where each element of the sheet stands in its grid, at the natural width\n' +
         '   and on a narrow screen (written by ui/web/prerender.js). */\n';
