@@ -318,7 +318,7 @@ async function start() {
     await reader.goto('/');
     await reader.waitForSelector('body[data-ready=true]');
     const all = files.flatMap((file) => fs.readFileSync(file, 'utf8').split('\n'));
-    const read = await reader.evaluate((lines) => lines.map((l) => tarnwickPage.module.scenarioWords(l)), all);
+    const read = await reader.evaluate((lines) => lines.map((l) => JSON.parse(tarnwickPage.module.scenarioWords(l))), all);
     const byText = new Map(all.map((text, i) => [text, read[i]]));
     words = (text) => {
         const got = byText.get(text);

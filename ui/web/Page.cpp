@@ -260,6 +260,15 @@ void mirrorFocus() {
     page->view.focusChanged(sheet().focus());
 }
 
+/// The words of a line of a scenario file as the program reads them, for
+/// whoever plays the files through the page: a JSON object with the words
+/// and what is wrong with the line ("" when nothing is).
+std::string scenarioWords(const std::string& line) {
+    const Words read = splitWords(line);
+    return "{\"words\":" + array(read.words, [](const Word& w) { return json::quoted(w.text); }) +
+           ",\"error\":" + json::quoted(read.error) + "}";
+}
+
 /// A fresh program after the last one closed: the user starts it again.
 void restart() {
     delete page;
@@ -382,6 +391,7 @@ EMSCRIPTEN_BINDINGS(tarnwick_page) {
     emscripten::function("shownDigest", &tarnwick::shownDigest);
     emscripten::function("showsAsWritten", &tarnwick::showsAsWritten);
     emscripten::function("mirrorFocus", &tarnwick::mirrorFocus);
+    emscripten::function("scenarioWords", &tarnwick::scenarioWords);
 }
 
 int main() {

@@ -10,7 +10,7 @@
     page.run = async function (action, [name, types, args]) {
         const module = page.module;
         if (module.closed()) return;
-        // Before it, the snapshot the last action left.
+        // Before it, the record as the last action left it.
         page.keep.now();
         let changed = true;
         page.acting = true;
@@ -54,7 +54,7 @@
 
     // A fresh program after the last one closed.
     page.startAgain = async function () {
-        // The closed program's last word first: its snapshot is forgotten.
+        // The closed program's last word first: its record is forgotten.
         page.keep.now();
         page.module.restart();
         tarnwickInput.reset();

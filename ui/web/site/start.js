@@ -39,23 +39,25 @@
         return block ? JSON.parse(block.textContent) : null;
     }
 
-    // The program starts with the tab's sheet when it holds one the program
-    // takes; else, and with a snapshot refused whole, it starts empty, and
-    // the refused one is replaced by the started sheet's.
+    // The program starts with the tab's session played again when it holds
+    // one: every dialog answered as recorded, nothing shown and nothing
+    // printed. A record that does not play whole gives the sheet as it stood
+    // before the line that did not, and the line under the sheet says so.
     async function startSheet(module) {
         const kept = page.keep.kept();
-        let resumed = false;
-        if (kept !== null) {
+        if (kept) {
+            let replayed;
             try {
-                resumed = module.resume(kept);
+                replayed = module.replay(kept);
             } catch (error) {
-                resumed = false;
+                replayed = { whole: false, line: 0, why: String((error && error.message) || error) };
             }
-            if (!resumed) console.warn('Tarnwick: the sheet kept in this tab could not be restored; it starts empty.');
-        }
-        if (!resumed) {
+            if (!replayed.whole) {
+                page.keep.say(`The sheet kept in this tab was restored up to line ${replayed.line} of its record: ` +
+                    `${replayed.why}.`);
+            }
+        } else {
             await module.ccall('tarnwick_start', null, [], [], { async: true });
-            if (kept !== null) page.keep.write();
         }
         await slice();
         // The page comes written with the started sheet (prerender.js): a
