@@ -11,7 +11,7 @@ const std::vector<Goal>& goals() {
         {"Keystroke", 1000},
         {"CalculateClick", 1000},
         {"DataReportToPdf", 150000},
-        {"ReplayRecord", 10000},
+        {"ReplayRecord", 2500},
     };
     return all;
 }

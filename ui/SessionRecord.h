@@ -30,7 +30,7 @@ namespace tarnwick {
 class Program;
 
 /// The longest record, in bytes, that is written or read back.
-inline constexpr std::size_t kRecordLimit = 64 * 1024;
+inline constexpr std::size_t kRecordLimit = 16 * 1024;
 
 /// Stands between the program and its platform: passes every dialog on and
 /// notes its answer, and notes what the user does to the sheet. While a

@@ -40,7 +40,7 @@ if [ -x "$root/tests/numbers/compare.sh" ]; then
 fi
 
 npm ci --prefix "$here" --no-audit --no-fund --loglevel=error >/dev/null
-echo "The site's server: bad requests"
+echo "The site's server: bad requests, validators, time limits"
 node "$here/serve-test.js" "$web/site"
 
 echo "Typing from the first paint, with the WebAssembly late"

@@ -1,9 +1,12 @@
 // node tests/web/serve-test.js SITE: ui/web/serve.js, run as its own process
 // over a copy of the built site, against requests that must not end it or
 // reach beyond the site: a malformed path, paths up to a sibling folder whose
-// name begins with the site's, a method it does not serve, HEAD, and the
-// precompressed files a browser takes; and the policy in the page is the
-// server's.
+// name begins with the site's, symbolic links out of the site, a method it
+// does not serve, HEAD, and the precompressed files a browser takes; a
+// revisit's conditional requests get 304 for each variant; the policy in the
+// page is the server's; and, at 1,024 open files, 1,100 silent connections
+// and a client that stops reading are let go in time for another client to
+// be served.
 'use strict';
 
 const assert = require('assert');
@@ -12,7 +15,8 @@ const http = require('http');
 const os = require('os');
 const path = require('path');
 const zlib = require('zlib');
-const { serveApart } = require('../../ui/web/serve.js');
+const net = require('net');
+const { serveApart, limits } = require('../../ui/web/serve.js');
 
 const site = path.resolve(process.argv[2] || 'build-web/site');
 const secret = 'the key of a folder beside the site';
@@ -65,7 +69,64 @@ const cases = [
         headers: { 'content-encoding': 'gzip' },
     },
     { target: '/tarnwick-page.js', accept: 'br;q=0, identity', status: 200, body: () => file('tarnwick-page.js') },
+    { target: '/leak.txt', status: 404 },
+    { target: '/up/site-private/key.txt', status: 404 },
 ];
+
+// A revisit: each variant's validators, sent back, get 304 with no body;
+// another variant's tag gets the file.
+async function revisit(port) {
+    for (const accept of ['br', 'gzip', 'identity']) {
+        const first = await request(port, 'GET', '/tarnwick.wasm', { 'accept-encoding': accept });
+        const { etag, 'last-modified': modified } = first.response.headers;
+        assert.ok(etag && modified, `${accept}: a validator`);
+        for (const conditional of [{ 'if-none-match': etag }, { 'if-modified-since': modified }]) {
+            const again = await request(port, 'GET', '/tarnwick.wasm', { 'accept-encoding': accept, ...conditional });
+            assert.strictEqual(again.response.statusCode, 304, `${accept}, ${Object.keys(conditional)}`);
+            assert.strictEqual(again.body.length, 0);
+            assert.strictEqual(again.response.headers.etag, etag);
+        }
+        const other = await request(port, 'GET', '/tarnwick.wasm', { 'if-none-match': etag, 'accept-encoding': accept === 'br' ? 'gzip' : 'br' });
+        assert.strictEqual(other.response.statusCode, 200, `${accept}: another variant's tag`);
+    }
+}
+
+// Connections that never send a request, and one that asks for the
+// WebAssembly and never reads it, against a server that may open 1,024
+// files: another client is served within the silent connections' limit
+// (retrying while the server has no room), and the reader is let go.
+async function starve(served) {
+    const { server, url } = await serveApart(served, { openFiles: 1024 });
+    const port = Number(new URL(url).port);
+    const sockets = [];
+    try {
+        const connect = () => new Promise((resolve) => {
+            const socket = net.connect(port, '127.0.0.1', () => resolve(socket));
+            socket.on('error', () => resolve(socket));
+            sockets.push(socket);
+        });
+        for (let i = 0; i < 1100; ++i) await connect();
+        const stalled = await connect();
+        stalled.pause();
+        stalled.write('GET /tarnwick.wasm HTTP/1.1\r\nHost: x\r\n\r\n');
+        const closed = new Promise((resolve) => stalled.on('close', resolve));
+        const began = Date.now();
+        const deadline = began + limits.silentMs + 5000;
+        let status = null;
+        while (status !== 200 && Date.now() < deadline) {
+            status = await request(port, 'GET', '/', { connection: 'close' }).then((r) => r.response.statusCode, () => null);
+            if (status !== 200) await new Promise((resolve) => setTimeout(resolve, 250));
+        }
+        assert.strictEqual(status, 200, 'another client is served while silent connections wait');
+        const waited = Date.now() - began;
+        await Promise.race([closed, new Promise((resolve, reject) =>
+            setTimeout(() => reject(new Error('the client that stopped reading was kept')), Math.max(0, deadline - Date.now())))]);
+        return waited;
+    } finally {
+        for (const socket of sockets) socket.destroy();
+        server.kill();
+    }
+}
 
 async function main() {
     const scratch = fs.mkdtempSync(path.join(os.tmpdir(), 'tarnwick-serve-'));
@@ -73,6 +134,8 @@ async function main() {
     fs.cpSync(site, served, { recursive: true });
     fs.mkdirSync(path.join(scratch, 'site-private'));
     fs.writeFileSync(path.join(scratch, 'site-private', 'key.txt'), secret);
+    fs.symlinkSync(path.join(scratch, 'site-private', 'key.txt'), path.join(served, 'leak.txt'));
+    fs.symlinkSync(scratch, path.join(served, 'up'));
 
     const { server, url } = await serveApart(served);
     let exited = null;
@@ -101,7 +164,11 @@ async function main() {
         const meta = /http-equiv="Content-Security-Policy" content="([^"]*)"/.exec(file('index.html'))[1];
         assert.strictEqual(`${meta}; frame-ancestors 'self'`, response.headers['content-security-policy'],
             "index.html's policy and the server's");
-        console.log(`serve.js: ${cases.length} requests answered, and it still serves`);
+        await revisit(port);
+        console.log(`serve.js: ${cases.length} requests answered, and it still serves; 304 on a revisit`);
+        server.kill();
+        const waited = await starve(served);
+        console.log(`serve.js: at 1,024 open files, another client served ${waited} ms after 1,100 silent connections`);
     } finally {
         server.kill();
         fs.rmSync(scratch, { recursive: true, force: true });

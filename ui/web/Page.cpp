@@ -308,11 +308,12 @@ EMSCRIPTEN_KEEPALIVE void tarnwick_start() {
     sheet().setObserver(&page->view);
 }
 
-// A text box takes no typing while locked, and drops what goes past its
-// maximum length.
+// What is typed goes into the field with the focus; a text box takes no
+// typing while locked, and drops what goes past its maximum length.
 EMSCRIPTEN_KEEPALIVE void tarnwick_type(int field, const char* text) {
     if (!fieldAt(field) || sheet().locked(static_cast<F>(field))) return;
     const F f = static_cast<F>(field);
+    if (sheet().focus() != Element(f)) sheet().setFocus(f);
     sheet().setText(f, cutToLength(text, sheet().maxLength(f)));
 }
 

@@ -1,8 +1,12 @@
 // node ui/web/serve.js DIR [PORT [HOST]]: serves the built site, with the
 // types a browser wants for WebAssembly, the manifest and the service worker,
-// the .br or .gz written beside a file when the browser takes it, and the
-// site's content security policy. Any static web server does as well; this
-// one needs nothing beyond Node, which the WebAssembly build already brings.
+// the .br or .gz written beside a file when the browser takes it, a validator
+// on each (ETag, Last-Modified) that a revisit's conditional request is
+// answered from with 304, and the site's content security policy. It lets go
+// of a connection that stays silent, sends its request too slowly or stops
+// reading its answer, and serves nothing that lies outside the site folder,
+// symbolic links included. Any static web server does as well; this one
+// needs nothing beyond Node, which the WebAssembly build already brings.
 // HOST (default 127.0.0.1, this machine alone) is 0.0.0.0 for a local network.
 'use strict';
 
@@ -38,6 +42,19 @@ const policy = [
     "frame-ancestors 'self'",
 ].join('; ');
 
+// How long the server waits on a client, in milliseconds: for a request's
+// headers and for the whole request; for the next request on a connection
+// kept open; and for any sign of life from a connection (a client that
+// sends nothing, or stops reading what it asked for). Fewer connections than
+// a process's usual 1,024 open files leave it files to read the site with.
+const limits = {
+    headersMs: 10000,
+    requestMs: 15000,
+    keepAliveMs: 5000,
+    silentMs: 10000,
+    connections: 512,
+};
+
 // The precompressed encodings in the order they are preferred.
 const encodings = [
     { name: 'br', suffix: '.br' },
@@ -65,6 +82,34 @@ async function fileStat(file) {
     } catch {
         return null;
     }
+}
+
+// The file itself when it lies in the site folder `root` (its real path),
+// symbolic links followed; else nothing.
+async function inside(root, file) {
+    try {
+        const real = await fs.promises.realpath(file);
+        return real === root || real.startsWith(root + path.sep) ? real : null;
+    } catch {
+        return null;
+    }
+}
+
+// A validator per file as stored: its size and time, and which variant.
+function entityTag(stat, encoding) {
+    return `"${stat.size.toString(16)}-${Math.floor(stat.mtimeMs).toString(16)}${encoding ? '-' + encoding : ''}"`;
+}
+
+// Whether a conditional GET or HEAD may be answered with 304: an
+// If-None-Match that names the tag (or *), else an If-Modified-Since no
+// earlier than the file's time, to the second.
+function unchanged(request, tag, stat) {
+    const match = request.headers['if-none-match'];
+    if (match !== undefined) {
+        return match.split(',').some((t) => t.trim() === '*' || t.trim().replace(/^W\//, '') === tag);
+    }
+    const since = Date.parse(request.headers['if-modified-since'] || '');
+    return !Number.isNaN(since) && Math.floor(stat.mtimeMs / 1000) * 1000 <= since;
 }
 
 function send(response, status, headers, body) {
@@ -119,7 +164,8 @@ async function answer(root, request, response) {
     }
     let file = path.join(root, relative);
     if (relative === '' || name.endsWith('/')) file = path.join(file, 'index.html');
-    const stat = await fileStat(file);
+    const real = await inside(root, file);
+    const stat = real && (await fileStat(real));
     if (!stat) {
         send(response, 404);
         return;
@@ -130,19 +176,28 @@ async function answer(root, request, response) {
         'Cache-Control': 'no-cache',
         Vary: 'Accept-Encoding',
     };
-    let sent = file;
-    let length = stat.size;
-    for (const encoding of encodings) {
-        if (!accepts(request.headers['accept-encoding'], encoding.name)) continue;
-        const packed = await fileStat(file + encoding.suffix);
-        if (packed) {
-            sent = file + encoding.suffix;
-            length = packed.size;
-            headers['Content-Encoding'] = encoding.name;
+    let sent = real;
+    let sentStat = stat;
+    let encoding = null;
+    for (const e of encodings) {
+        if (!accepts(request.headers['accept-encoding'], e.name)) continue;
+        const packed = await inside(root, file + e.suffix);
+        const packedStat = packed && (await fileStat(packed));
+        if (packedStat) {
+            [sent, sentStat, encoding] = [packed, packedStat, e.name];
+            headers['Content-Encoding'] = e.name;
             break;
         }
     }
-    headers['Content-Length'] = length;
+    headers.ETag = entityTag(sentStat, encoding);
+    headers['Last-Modified'] = sentStat.mtime.toUTCString();
+    if (unchanged(request, headers.ETag, sentStat)) {
+        delete headers['Content-Type'];
+        response.writeHead(304, headers);
+        response.end();
+        return;
+    }
+    headers['Content-Length'] = sentStat.size;
     const body = request.method === 'HEAD' ? undefined : await fs.promises.readFile(sent);
     response.writeHead(200, headers);
     response.end(body);
@@ -151,8 +206,15 @@ async function answer(root, request, response) {
 /// Serves `dir` on `port` (0: any free port) at `host`; resolves with the
 /// server. No request ends it: a fault inside one answers 500.
 function serve(dir, port, host = '127.0.0.1') {
-    const root = path.resolve(dir);
-    const server = http.createServer((request, response) => {
+    const root = fs.realpathSync(path.resolve(dir));
+    const options = {
+        headersTimeout: limits.headersMs,
+        requestTimeout: limits.requestMs,
+        keepAliveTimeout: limits.keepAliveMs,
+        // How often the first two are looked at.
+        connectionsCheckingInterval: 1000,
+    };
+    const server = http.createServer(options, (request, response) => {
         answer(root, request, response).catch((error) => {
             console.error(`${request.method} ${request.url}: ${error.message}`);
             try {
@@ -163,6 +225,9 @@ function serve(dir, port, host = '127.0.0.1') {
             }
         });
     });
+    // A connection with nothing moving either way for this long is dropped.
+    server.setTimeout(limits.silentMs, (socket) => socket.destroy());
+    server.maxConnections = limits.connections;
     return new Promise((resolve, reject) => {
         server.once('error', reject);
         server.listen(port, host, () => resolve(server));
@@ -171,9 +236,14 @@ function serve(dir, port, host = '127.0.0.1') {
 
 // Serves `dir` with this script in a process of its own, on a free port, as
 // a real server stands apart from the browser that loads from it: resolves
-// to the process and the address it serves.
-function serveApart(dir) {
-    const server = spawn(process.execPath, [__filename, dir, '0'], { stdio: ['ignore', 'pipe', 'inherit'] });
+// to the process and the address it serves. `openFiles` limits the files the
+// process may hold open (ulimit -n).
+function serveApart(dir, { openFiles } = {}) {
+    const command = [process.execPath, __filename, dir, '0'];
+    const server = openFiles
+        ? spawn('/bin/sh', ['-c', `ulimit -n ${Number(openFiles)} && exec "$@"`, 'sh', ...command],
+            { stdio: ['ignore', 'pipe', 'inherit'] })
+        : spawn(command[0], command.slice(1), { stdio: ['ignore', 'pipe', 'inherit'] });
     return new Promise((resolve, reject) => {
         let said = '';
         server.stdout.on('data', (data) => {
@@ -185,7 +255,7 @@ function serveApart(dir) {
     });
 }
 
-module.exports = { serve, serveApart, policy };
+module.exports = { serve, serveApart, policy, limits };
 
 if (require.main === module) {
     const dir = process.argv[2] || 'build-web/site';
