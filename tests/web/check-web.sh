@@ -46,6 +46,9 @@ node "$here/serve-test.js" "$web/site"
 echo "Typing from the first paint, with the WebAssembly late"
 node --test-reporter=dot "$here/handover-test.js" "$web/site"
 
+echo "The tab's kept session, with its storage blocked or full"
+node --test-reporter=dot "$here/keep-test.js" "$web/site"
+
 echo "Every scenario file through the page"
 node --test-reporter=dot "$here/player-test.js" "$web/site"
 

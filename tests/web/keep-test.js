@@ -1,0 +1,95 @@
+// node tests/web/keep-test.js SITE_DIR: the tab keeps its session, and says
+// when it cannot. With the tab's storage blocked or full the page goes on
+// calculating and the line under the sheet says that a reload would lose
+// the sheet; a text far past a field's maximum, set by a script, is cut as
+// the field cuts it, and a reload brings back what the field kept.
+'use strict';
+
+const { test, before, after } = require('node:test');
+const assert = require('node:assert/strict');
+const { chromium } = require('playwright-core');
+const { serve } = require('../../ui/web/serve.js');
+
+const site = process.argv[2];
+if (!site) {
+    console.error('usage: node tests/web/keep-test.js SITE_DIR');
+    process.exit(2);
+}
+
+let server;
+let browser;
+before(async () => {
+    server = await serve(site, 0, '127.0.0.1');
+    browser = await chromium.launch({
+        executablePath: '/usr/bin/chromium',
+        args: ['--no-sandbox', '--disable-gpu', '--disable-background-networking', '--disable-component-update'],
+    });
+});
+after(async () => {
+    await browser.close();
+    server.closeAllConnections();
+    server.close();
+});
+
+// A tab with `storage` run in it before the page's own scripts, the rated
+// speed typed; returns the page once the program has taken it.
+async function typed(storage) {
+    const context = await browser.newContext({ baseURL: `http://127.0.0.1:${server.address().port}`,
+        serviceWorkers: 'block' });
+    if (storage) await context.addInitScript(storage);
+    const page = await context.newPage();
+    page.on('dialog', (dialog) => dialog.accept());
+    await page.goto('/');
+    await page.waitForSelector('body[data-ready=true]');
+    await page.keyboard.type('700');
+    await page.waitForFunction(() => !tarnwickPage.busy() && txtMetSpeed.value === '3.56');
+    return page;
+}
+
+const notKept = /^This sheet is not kept in this tab: .*\. A reload would lose it\.$/;
+const status = (page) => page.waitForFunction(() => document.getElementById('kept-status').textContent)
+    .then(() => page.locator('#kept-status').textContent());
+
+test('storage blocked: the sheet calculates and says it is not kept', async () => {
+    const page = await typed(() => Object.defineProperty(window, 'sessionStorage', {
+        get() {
+            throw new DOMException('blocked', 'SecurityError');
+        },
+    }));
+    assert.match(await status(page), notKept);
+    await page.context().close();
+});
+
+test('storage full: the failed write is said, and tried again on the next change', async () => {
+    const page = await typed(() => {
+        window.storageFull = true;
+        const setItem = Storage.prototype.setItem;
+        Storage.prototype.setItem = function (...args) {
+            if (window.storageFull) throw new DOMException('full', 'QuotaExceededError');
+            return setItem.apply(this, args);
+        };
+    });
+    assert.match(await status(page), /QuotaExceededError/);
+    await page.evaluate(() => (window.storageFull = false));
+    await page.keyboard.press('Tab');
+    await page.keyboard.type('6');
+    await page.waitForFunction(() => !document.getElementById('kept-status').textContent);
+    assert.match(await page.evaluate(() => sessionStorage.getItem('tarnwick-session')), /type txtImpRunby "6"/);
+    await page.context().close();
+});
+
+test('a 100 KB text set by a script is cut to the field, kept and brought back', async () => {
+    const page = await typed(null);
+    await page.evaluate(() => {
+        txtID.focus();
+        txtID.value = 'X'.repeat(100000);
+        txtID.dispatchEvent(new Event('input', { bubbles: true }));
+    });
+    await page.waitForFunction(() => !tarnwickPage.busy() && txtID.value.length === 35);
+    await page.reload();
+    await page.waitForSelector('body[data-ready=true]');
+    assert.deepEqual(
+        await page.evaluate(() => [txtImpSpeed.value, txtID.value, document.getElementById('kept-status').textContent]),
+        ['700', 'X'.repeat(35), '']);
+    await page.context().close();
+});
