@@ -7,11 +7,8 @@ namespace tarnwick::bench {
 
 const std::vector<Goal>& goals() {
     static const std::vector<Goal> all{
-        {"Calculate/", 20},
-        {"Keystroke", 1000},
-        {"CalculateClick", 1000},
-        {"DataReportToPdf", 150000},
-        {"ReplayRecord", 2500},
+        {"Calculate/", 20},          {"Keystroke", 1000},    {"CalculateClick", 1000},
+        {"DataReportToPdf", 150000}, {"ReplayRecord", 2500},
     };
     return all;
 }
