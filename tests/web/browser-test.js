@@ -15,8 +15,8 @@ const fs = require('fs');
 const os = require('os');
 const path = require('path');
 const { execFileSync } = require('child_process');
-const { chromium } = require('playwright-core');
 const { serve } = require('../../ui/web/serve.js');
+const { chromium } = require('./drivers.js');
 
 const site = process.argv[2];
 if (!site) {
@@ -534,11 +534,7 @@ async function open(context) {
     fs.cpSync(site, served, { recursive: true });
     const server = await serve(served, 0);
     const baseURL = `http://127.0.0.1:${server.address().port}`;
-    const browser = await chromium.launch({
-        executablePath: '/usr/bin/chromium',
-        args: ['--no-sandbox', '--disable-gpu', '--disable-background-networking', '--disable-component-update',
-            '--disable-sync', '--no-first-run'],
-    });
+    const browser = await chromium();
     let failure = null;
     try {
         const context = await browser.newContext({ viewport: { width: 1000, height: 800 }, baseURL });

@@ -1,4 +1,5 @@
-// The drivers of the browser tests in the other engines: Debian's Firefox
+// Debian's chromium as the browser tests launch it, and the drivers of the
+// browser tests in the other engines: Debian's Firefox
 // ESR through puppeteer-core over WebDriver BiDi, and WebKitGTK's
 // MiniBrowser through WebKitWebDriver under Xvfb, each behind the same small
 // set of calls (goto, run, click, type, press, viewport, pdf, close); and
@@ -9,8 +10,19 @@
 const net = require('net');
 const { spawn } = require('child_process');
 const puppeteer = require('puppeteer-core');
+const playwright = require('playwright-core');
 
 const pause = (ms = 25) => new Promise((resolve) => setTimeout(resolve, ms));
+
+// Debian's chromium through playwright-core, headless, reaching nothing
+// beyond this machine.
+function chromium() {
+    return playwright.chromium.launch({
+        executablePath: '/usr/bin/chromium',
+        args: ['--no-sandbox', '--disable-gpu', '--disable-background-networking', '--disable-component-update',
+            '--disable-sync', '--no-first-run'],
+    });
+}
 
 // ---- In the page: elements by role and accessible name ----------------
 
@@ -290,4 +302,4 @@ async function webkit() {
     }
 }
 
-module.exports = { firefox, webkit, inPage, pause };
+module.exports = { chromium, firefox, webkit, inPage, pause };

@@ -11,9 +11,8 @@
 
 const { test } = require('node:test');
 const assert = require('node:assert/strict');
-const { chromium } = require('playwright-core');
 const { serve } = require('../../ui/web/serve.js');
-const { firefox, webkit, pause } = require('./drivers.js');
+const { chromium, firefox, webkit, pause } = require('./drivers.js');
 
 const site = process.argv[2];
 if (!site) {
@@ -67,10 +66,7 @@ let browser;
 test.before(async () => {
     server = await serve(site, 0, '127.0.0.1');
     baseURL = `http://127.0.0.1:${server.address().port}`;
-    browser = await chromium.launch({
-        executablePath: '/usr/bin/chromium',
-        args: ['--no-sandbox', '--disable-gpu', '--disable-background-networking', '--disable-component-update'],
-    });
+    browser = await chromium();
 });
 test.after(async () => {
     await browser.close();

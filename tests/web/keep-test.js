@@ -7,8 +7,8 @@
 
 const { test, before, after } = require('node:test');
 const assert = require('node:assert/strict');
-const { chromium } = require('playwright-core');
 const { serve } = require('../../ui/web/serve.js');
+const { chromium } = require('./drivers.js');
 
 const site = process.argv[2];
 if (!site) {
@@ -20,10 +20,7 @@ let server;
 let browser;
 before(async () => {
     server = await serve(site, 0, '127.0.0.1');
-    browser = await chromium.launch({
-        executablePath: '/usr/bin/chromium',
-        args: ['--no-sandbox', '--disable-gpu', '--disable-background-networking', '--disable-component-update'],
-    });
+    browser = await chromium();
 });
 after(async () => {
     await browser.close();

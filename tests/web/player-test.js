@@ -12,9 +12,8 @@ const { test, after } = require('node:test');
 const assert = require('node:assert/strict');
 const fs = require('fs');
 const path = require('path');
-const { chromium } = require('playwright-core');
 const { serve } = require('../../ui/web/serve.js');
-const { pause } = require('./drivers.js');
+const { chromium, pause } = require('./drivers.js');
 
 const [site, ...named] = process.argv.slice(2);
 if (!site) {
@@ -26,17 +25,18 @@ const scenarioDir = path.join(root, 'tests', 'scenarios');
 const files = named.length ? named
     : fs.readdirSync(scenarioDir).filter((f) => f.endsWith('.scenario')).sort().map((f) => path.join(scenarioDir, f));
 
-// The words of a scenario line, through the program's own reading of them.
-let words = null;
+// The words of a scenario line and whether each was quoted, through the
+// program's own reading of them.
+let read = null;
 
 // The scenarios of a file, each with its numbered lines of words.
 function scenariosOf(file) {
     const scenarios = [];
     fs.readFileSync(file, 'utf8').split('\n').forEach((text, i) => {
-        const line = words(text);
+        const { words: line, quoted } = read(text);
         if (!line.length) return;
         if (line[0] === 'scenario') scenarios.push({ name: line[1], lines: [] });
-        else scenarios[scenarios.length - 1].lines.push({ n: i + 1, line });
+        else scenarios[scenarios.length - 1].lines.push({ n: i + 1, line, quoted });
     });
     return scenarios;
 }
@@ -163,7 +163,7 @@ async function play(page, scenario) {
         else await page.locator(`[id="${name}"]`).click();
     }
 
-    async function clickMenu(n, name, screen) {
+    async function clickMenu(name, screen) {
         const id = screen.names.menus.indexOf(name);
         const chain = [];
         for (let m = id; m >= 0 && m !== undefined; m = screen.menus[m].topLevel ? -1 : screen.menus[m].parent) {
@@ -173,7 +173,7 @@ async function play(page, scenario) {
     }
 
     const screen = await page.evaluate(() => tarnwickPage.screen);
-    for (const { n, line } of scenario.lines) {
+    for (const { n, line, quoted } of scenario.lines) {
         const [word, ...args] = line;
         const two = `${word} ${args[0]}`;
         if (word === 'expect' && skippedKinds[two]) {
@@ -204,7 +204,7 @@ async function play(page, scenario) {
             case 'click': {
                 const e = await page.evaluate(look, args[0]);
                 if (!e) fail(n, `no ${args[0]} on the page`);
-                if (e.menu) await clickMenu(n, args[0], screen);
+                if (e.menu) await clickMenu(args[0], screen);
                 else if (!e.enabled || !e.visible) fail(n, `${args[0]} is disabled or hidden`);
                 else await page.locator(`[id="${args[0]}"]`).click();
                 break;
@@ -221,8 +221,7 @@ async function play(page, scenario) {
                 answers.message.push(args[0]);
                 continue;
             case 'prompt':
-                answers.prompt.push(args[0] === 'cancel' && line.length === 2 && !/^"/.test(args[0])
-                    ? { cancel: true } : { text: args[0] });
+                answers.prompt.push(args[0] === 'cancel' && !quoted[1] ? { cancel: true } : { text: args[0] });
                 continue;
             case 'reminder':
                 answers.reminder.push(args[0]);
@@ -308,22 +307,19 @@ let baseURL;
 async function start() {
     server = await serve(site, 0, '127.0.0.1');
     baseURL = `http://127.0.0.1:${server.address().port}`;
-    browser = await chromium.launch({
-        executablePath: '/usr/bin/chromium',
-        args: ['--no-sandbox', '--disable-gpu', '--disable-background-networking', '--disable-component-update'],
-    });
+    browser = await chromium();
     // The words of a line as the program reads them.
     const context = await browser.newContext({ baseURL, serviceWorkers: 'block' });
     const reader = await context.newPage();
     await reader.goto('/');
     await reader.waitForSelector('body[data-ready=true]');
     const all = files.flatMap((file) => fs.readFileSync(file, 'utf8').split('\n'));
-    const read = await reader.evaluate((lines) => lines.map((l) => JSON.parse(tarnwickPage.module.scenarioWords(l))), all);
-    const byText = new Map(all.map((text, i) => [text, read[i]]));
-    words = (text) => {
+    const seen = await reader.evaluate((lines) => lines.map((l) => JSON.parse(tarnwickPage.module.scenarioWords(l))), all);
+    const byText = new Map(all.map((text, i) => [text, seen[i]]));
+    read = (text) => {
         const got = byText.get(text);
-        if (got && got.error) throw new Error(`${got.error}: ${text}`);
-        return got ? got.words : [];
+        if (got.error) throw new Error(`${got.error}: ${text}`);
+        return got;
     };
     await context.close();
 }

@@ -261,11 +261,13 @@ void mirrorFocus() {
 }
 
 /// The words of a line of a scenario file as the program reads them, for
-/// whoever plays the files through the page: a JSON object with the words
-/// and what is wrong with the line ("" when nothing is).
+/// whoever plays the files through the page: a JSON object with the words,
+/// whether each was quoted, and what is wrong with the line ("" when
+/// nothing is).
 std::string scenarioWords(const std::string& line) {
     const Words read = splitWords(line);
     return "{\"words\":" + array(read.words, [](const Word& w) { return json::quoted(w.text); }) +
+           ",\"quoted\":" + array(read.words, [](const Word& w) { return boolean(w.quoted); }) +
            ",\"error\":" + json::quoted(read.error) + "}";
 }
 
@@ -364,7 +366,7 @@ EMSCRIPTEN_KEEPALIVE void tarnwick_press(int id) {
 
 /// Enter and Esc: the default and the cancel command, wherever the focus is.
 EMSCRIPTEN_KEEPALIVE void tarnwick_pressKey(int id) {
-    const bool key = id == idx(B::cmdCalculate) || id == idx(B::cmdExit);
+    const bool key = id == idx(screen::kDefaultButton) || id == idx(screen::kCancelButton);
     if (key && buttonAt(id)) sheet().press(static_cast<B>(id));
 }
 

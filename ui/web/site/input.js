@@ -126,22 +126,12 @@ window.tarnwickInput = (function () {
             while (queue.length) {
                 const action = queue.shift();
                 current = action.n;
-                // Typing goes into the field the user typed in, wherever the
-                // program's focus went in the meantime.
-                if ((action.op === 'type' || action.op === 'select') && !hasSheetFocus(described().kinds.field, action.id)) {
-                    await program({ op: 'focus', kind: described().kinds.field, id: action.id }, operations.focus);
-                }
                 await program(action, operations[action.op]);
             }
         } finally {
             running = false;
         }
         if (!queue.length) settle();
-    }
-
-    function hasSheetFocus(kind, id) {
-        const focus = page() && page().sheetFocus;
-        return !!focus && focus[0] === kind && focus[1] === id;
     }
 
     // The program has caught up: the fields it was held back from, and its
@@ -154,15 +144,6 @@ window.tarnwickInput = (function () {
     }
 
     // --- What the user does ---
-
-    function moveFocus(element) {
-        ++quiet;
-        try {
-            element.focus();
-        } finally {
-            --quiet;
-        }
-    }
 
     // Where the program's focus will be once it has taken the queued
     // actions, as far as they move it.
@@ -421,8 +402,8 @@ window.tarnwickInput = (function () {
         sheetMoved() {
             sheetMovedAt = current;
         },
-        // The page moves the focus (to the sheet's, out of a dialog).
-        quietly: moveFocus,
+        // The page, not the user, moves the focus in `run` (to the sheet's,
+        // out of a dialog).
         quiet(run) {
             ++quiet;
             try {

@@ -25,7 +25,6 @@
         status.textContent = text;
         status.hidden = text === '';
     }
-    page.keep = { say };
 
     function write() {
         const module = page.module;
@@ -82,5 +81,5 @@
         }
     }
 
-    Object.assign(page.keep, { write, now, soon, kept });
+    page.keep = { say, write, now, soon, kept };
 })();

@@ -185,7 +185,7 @@ tarnwickPage.showSheetFocus = function () {
     if (!this.sheetFocus || this.dialogOpen()) return;
     const element = this.elementOf(this.sheetFocus[0], this.sheetFocus[1]);
     if (!element || document.activeElement === element) return;
-    tarnwickInput.quietly(element);
+    tarnwickInput.quiet(() => element.focus());
     // The focus reaction has selected the text by now; the page shows it.
     if (element.tagName === 'INPUT') {
         const id = this.fields.indexOf(element);
