@@ -1,5 +1,8 @@
 #include "ui/ActionLines.h"
 
+#include <array>
+#include <charconv>
+
 namespace tarnwick {
 
 namespace {
@@ -200,7 +203,105 @@ std::string cutToLength(std::string_view text, int maxLength) {
     return std::string(text.substr(0, byteOffset(text, maxLength)));
 }
 
+namespace {
+
+constexpr std::array<std::string_view, 4> kAnswerWords{"OK", "Yes", "No", "Cancel"};
+constexpr std::array<std::string_view, 3> kReminderWords{"ok", "tick", "tick-untick"};
+
+/// How many words follow each action's command; -1 for no action.
+int operandCount(std::string_view command) {
+    if (command == "type" || command == "paste") return 2;
+    if (command == "focus" || command == "click" || command == "key") return 1;
+    return command == "close" ? 0 : -1;
+}
+
+/// A bare word that is a count: 0, 1, 2, ...
+std::optional<int> count(const Word& word) {
+    int value = 0;
+    const std::string& t = word.text;
+    const auto [end, error] = std::from_chars(t.data(), t.data() + t.size(), value);
+    if (word.quoted || error != std::errc() || end != t.data() + t.size() || value < 0) return {};
+    return value;
+}
+
+}  // namespace
+
+std::string_view answerWord(Answer answer) {
+    return kAnswerWords[static_cast<std::size_t>(answer)];
+}
+
+std::optional<Answer> answerOfWord(std::string_view word) {
+    for (std::size_t i = 0; i < kAnswerWords.size(); ++i) {
+        if (kAnswerWords[i] == word) return static_cast<Answer>(i);
+    }
+    return std::nullopt;
+}
+
+std::optional<HeadlessPlatform::ReminderAnswer> reminderOfWord(std::string_view word) {
+    for (std::size_t i = 0; i < kReminderWords.size(); ++i) {
+        if (kReminderWords[i] == word) return static_cast<HeadlessPlatform::ReminderAnswer>(i);
+    }
+    return std::nullopt;
+}
+
+std::string_view reminderWord(int clicks) {
+    return kReminderWords[clicks == 0 ? 0 : clicks % 2 ? 1 : 2];
+}
+
+std::optional<HeadlessPlatform::Event::Kind> queueAnswer(HeadlessPlatform& script,
+                                                         const std::vector<Word>& w) {
+    using Kind = HeadlessPlatform::Event::Kind;
+    if (w.size() != 2 || w[0].quoted) return std::nullopt;
+    const std::string& command = w[0].text;
+    if (command == "prompt") {
+        const bool cancel = !w[1].quoted && w[1].text == "cancel";
+        script.queuePrompt(cancel ? std::nullopt : std::optional(w[1].text));
+        return Kind::Prompt;
+    }
+    if (w[1].quoted) return std::nullopt;
+    if (const auto answer = answerOfWord(w[1].text); answer && command == "answer") {
+        script.queueAnswer(*answer);
+        return Kind::Message;
+    }
+    if (const auto left = reminderOfWord(w[1].text); left && command == "reminder") {
+        script.queueReminder(*left);
+        return Kind::Reminder;
+    }
+    if (command == "printdialog" && (w[1].text == "ok" || w[1].text == "cancel")) {
+        script.queuePrintDialog(w[1].text == "ok");
+        return Kind::PrintDialog;
+    }
+    return std::nullopt;
+}
+
+Refusal playRestoring(Sheet& sheet, const std::vector<Word>& w) {
+    const std::optional<Element> e = w.size() > 1 ? elementNamed(w[1].text) : std::nullopt;
+    const std::string n = w.size() > 1 ? w[1].text : std::string();
+    if (w.size() == 4 && w[0].text == "select") {
+        const std::optional<int> start = count(w[2]), length = count(w[3]);
+        if (!e || !e->isField() || !sheet.visible(e->field())) return n + " is no visible field";
+        if (!start || !length || *start + *length > sheet.length(e->field()))
+            return "no such selection in " + n;
+        sheet.setSelection(e->field(), *start, *length);
+        return std::nullopt;
+    }
+    if (w.size() == 2 && w[0].text == "focus") {
+        const bool button = e && e->kind == Element::Kind::Button && sheet.enabled(e->button());
+        const bool option = e && e->kind == Element::Kind::Option && sheet.enabled(e->option());
+        if (!button && !option) return n + " is no enabled button or option";
+        sheet.setFocus(*e);
+        return std::nullopt;
+    }
+    return std::string("unknown line");
+}
+
 Refusal playAction(Sheet& sheet, std::string_view command, const std::vector<std::string>& args) {
+    const int operands = operandCount(command);
+    if (operands < 0) return std::string("is no action or answer");
+    if (static_cast<int>(args.size()) != operands) {
+        return "takes " + std::to_string(operands) + " words after it, not " +
+               std::to_string(args.size());
+    }
     if (sheet.closed()) return std::string("the window has closed");
     if (command == "type" || command == "paste") return enter(sheet, args, command == "paste");
     if (command == "focus") {
@@ -211,11 +312,8 @@ Refusal playAction(Sheet& sheet, std::string_view command, const std::vector<std
     }
     if (command == "click") return click(sheet, args[0]);
     if (command == "key") return key(sheet, args[0]);
-    if (command == "close") {
-        sheet.requestClose();
-        return std::nullopt;
-    }
-    return "cannot be played as a user action";
+    sheet.requestClose();
+    return std::nullopt;
 }
 
 }  // namespace tarnwick

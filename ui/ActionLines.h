@@ -11,6 +11,7 @@
 #include <vector>
 
 #include "sheet/Sheet.h"
+#include "ui/HeadlessPlatform.h"
 
 namespace tarnwick {
 
@@ -46,6 +47,26 @@ using Refusal = std::optional<std::string>;
 /// into, a disabled element or a closed window is refused before anything
 /// is done to the sheet.
 Refusal playAction(Sheet& sheet, std::string_view command, const std::vector<std::string>& args);
+
+/// Plays the words of a line that restores what the user left and no
+/// scenario command does, which the scenario runner reads as a comment:
+/// `#! select FIELD START LENGTH` and `#! focus NAME` (a button or an option
+/// given the focus without a click). Runs no reaction.
+Refusal playRestoring(Sheet& sheet, const std::vector<Word>& words);
+
+/// The words of the answer lines for a message box (`answer OK|Yes|No|Cancel`)
+/// and an orientation reminder (`reminder ok|tick|tick-untick`).
+std::string_view answerWord(Answer answer);
+std::optional<Answer> answerOfWord(std::string_view word);
+std::optional<HeadlessPlatform::ReminderAnswer> reminderOfWord(std::string_view word);
+/// How the reminder was left after `clicks` on its box; each turns it over.
+std::string_view reminderWord(int clicks);
+
+/// Queues on `script` the answer that an answer line gives (`answer`,
+/// `prompt`, `reminder`, `printdialog`): the kind of dialog it answers, or
+/// nothing when the words are no answer line.
+std::optional<HeadlessPlatform::Event::Kind> queueAnswer(HeadlessPlatform& script,
+                                                         const std::vector<Word>& words);
 
 /// What a text box keeps of a text: no more than its maximum length in
 /// characters (0: no limit).

@@ -46,6 +46,13 @@ public:
     void queueReminder(ReminderAnswer answer) { reminders_.push_back(answer); }
     /// Answers for the next print dialogs (true: OK); OK when none.
     void queuePrintDialog(bool ok) { printDialogs_.push_back(ok); }
+    /// Drops the answers still queued.
+    void dropAnswers() {
+        answers_.clear();
+        prompts_.clear();
+        reminders_.clear();
+        printDialogs_.clear();
+    }
     void setScreenWidth(int width) { screenWidth_ = width; }
     /// The date the reports print; always the same unless set.
     void setShortDate(std::string date) { date_ = std::move(date); }

@@ -1,21 +1,16 @@
 // What the user did since the program started, kept as the lines of a
-// scenario file, and that record played again: a page keeps its tab's
-// session so and replays it after a reload, so that every figure on the
-// sheet is this build's own work from the user's own actions.
+// scenario file (ui/ActionLines.h), and that record played again: a page
+// keeps its tab's session so and replays it after a reload, so that every
+// figure on the sheet is this build's own work from the user's own actions.
 //
-// Typing is folded into one `type` line per visit to a field. Each dialog's
-// answer is written before the action that showed it. The selection the user
-// leaves in a field, and a focus moved to a button or an option without
-// clicking it, have no scenario command: they go into lines that begin with
-// `#!`, which the scenario runner reads as comments:
-//
-//     #! select FIELD START LENGTH
-//     #! focus NAME
+// Typing is folded into one `type` line per visit to a field; each dialog's
+// answer goes before the action that showed it. What the user leaves that no
+// scenario command restores goes into lines the scenario runner reads as
+// comments: `#! select FIELD START LENGTH` and `#! focus NAME`.
 #pragma once
 
 #include <climits>
 #include <cstddef>
-#include <deque>
 #include <memory>
 #include <optional>
 #include <string>
@@ -27,25 +22,27 @@
 
 namespace tarnwick {
 
+class HeadlessPlatform;
 class Program;
 
 /// The longest record, in bytes, that is written or read back.
 inline constexpr std::size_t kRecordLimit = 16 * 1024;
 
 /// Stands between the program and its platform: passes every dialog on and
-/// notes its answer, and notes what the user does to the sheet. While a
-/// record is replayed it shows nothing instead: each dialog takes the answer
-/// recorded for it, and the printer keeps its settings but prints nothing.
+/// notes its answer, and notes what the user does to the sheet.
 class SessionRecorder : public Platform, public PrintPlatform, public UserLog {
 public:
     SessionRecorder(Platform& platform, PrintPlatform& printing);
     ~SessionRecorder() override;
 
     /// Records what the user does to `sheet` from now on.
-    void attach(const Sheet& sheet);
+    void attach(const Sheet& sheet) { sheet_ = &sheet; }
     /// The record so far, without an action still running; nothing when it
     /// is longer than `limit`.
     std::optional<std::string> record(std::size_t limit = kRecordLimit) const;
+    /// While a record is replayed, `script` answers the dialogs and takes
+    /// what is printed, so that nothing is shown; null ends the replay.
+    void replayOn(HeadlessPlatform* script) { script_ = script; }
 
     Answer showMessage(const Message& message) override;
     std::string promptText(const std::string& prompt, const std::string& title) override;
@@ -59,41 +56,26 @@ public:
     void began(UserOp op, Element element) override;
     void ended(UserOp op, Element element) override;
 
-    /// Replaying: the dialogs take the queued answers (`answer OK`, `prompt
-    /// cancel`, ...: the command and its one word), in order, and show
-    /// nothing.
-    void setReplaying(bool on);
-    void queueAnswer(std::string command, std::string word, bool quoted);
-    /// After an action: why it did not play as recorded (a dialog without
-    /// its answer, or with an answer it does not offer); the answers left
-    /// over are dropped.
-    std::optional<std::string> actionPlayed();
-
 private:
-    struct Visit;
-    struct Queued {
-        std::string command, word;
-        bool quoted;
+    /// The field the user is in, or the button or option given the focus.
+    struct Visit {
+        Element element;
+        bool focused = false;  ///< begun by moving the focus there
+        bool changed = false;  ///< its text changed
+        std::string startText;
+        int selStart = 0, selLength = 0;  ///< what a replay's lines leave
     };
-    class QuietPrinter;
-
-    /// The answer queued for a dialog `command`, or nothing, and then the
-    /// replay has gone astray.
-    std::optional<Queued> take(std::string_view command);
+    std::string lines(const Visit& visit) const;
     void answered(std::string line);
-    void closeVisit();
 
     Platform& platform_;
     PrintPlatform& printing_;
+    HeadlessPlatform* script_ = nullptr;
     const Sheet* sheet_ = nullptr;
     std::string lines_;
-    std::unique_ptr<Visit> visit_;
+    std::optional<Visit> visit_;
     bool acting_ = false;
     std::string action_, answers_;
-    bool replaying_ = false;
-    std::deque<Queued> queued_;
-    std::optional<std::string> astray_;
-    std::unique_ptr<QuietPrinter> quiet_;
 };
 
 /// Where a replay stopped, and why; whole when every line played.
@@ -109,7 +91,7 @@ struct Replayed {
 
 /// Starts `program`, which has not been started, and plays the record on
 /// it, up to the action beginning at line `before` and never past the first
-/// line that does not play as recorded.
+/// line that does not play as recorded. Nothing is shown or printed.
 Replayed replay(Program& program, std::string_view record, std::size_t limit = kRecordLimit,
                 int before = INT_MAX);
 

@@ -8,13 +8,6 @@ namespace tarnwick::scenario {
 
 namespace {
 
-Answer answerNamed(const std::string& word) {
-    if (word == "Yes") return Answer::Yes;
-    if (word == "No") return Answer::No;
-    if (word == "Cancel") return Answer::Cancel;
-    return Answer::Ok;
-}
-
 /// The command's own word: "type" of "type txtImpSpeed".
 std::string command(const Command& c) {
     return c.head.substr(0, c.head.find(' '));
@@ -34,7 +27,7 @@ Problem play(Session& session, const Command& c) {
         case Op::Close:
             return playAction(session.sheet(), command(c), c.args);
         case Op::Answer:
-            session.queueAnswer(answerNamed(c.args[0]), c.line);
+            session.queueAnswer(answerOfWord(c.args[0]).value_or(Answer::Ok), c.line);
             return std::nullopt;
         case Op::PromptText:
             session.queuePrompt(c.args[0], c.line);

@@ -10,14 +10,6 @@ namespace tarnwick::scenario {
 
 namespace {
 
-using ReminderAnswer = HeadlessPlatform::ReminderAnswer;
-
-ReminderAnswer reminderAnswer(const std::string& word) {
-    if (word == "tick") return ReminderAnswer::Tick;
-    if (word == "tick-untick") return ReminderAnswer::TickUntick;
-    return ReminderAnswer::Ok;
-}
-
 Problem compareCount(const std::string& expected, int found) {
     if (std::stoi(expected) == found) return std::nullopt;
     return "expected " + expected + ", found " + std::to_string(found);
@@ -46,7 +38,8 @@ Problem playPrinting(Session& session, const Command& c) {
     HeadlessPrinter& printer = session.platform().headlessPrinter();
     switch (c.op) {
         case Op::Reminder:
-            session.queueReminder(reminderAnswer(c.args[0]), c.line);
+            session.queueReminder(
+                reminderOfWord(c.args[0]).value_or(HeadlessPlatform::ReminderAnswer::Ok), c.line);
             return std::nullopt;
         case Op::PrintDialog:
             session.queuePrintDialog(c.args[0] == "ok", c.line);
