@@ -2,17 +2,9 @@
 
 #include <algorithm>
 
+#include "sheet/Utf8.h"
+
 namespace tarnwick {
-
-namespace {
-
-int codePoints(const std::string& text) {
-    return static_cast<int>(std::count_if(text.begin(), text.end(), [](char c) {
-        return (static_cast<unsigned char>(c) & 0xC0) != 0x80;
-    }));
-}
-
-}  // namespace
 
 std::vector<std::string> layOut(const LineItems& items) {
     std::vector<std::string> rows(1);
@@ -20,7 +12,7 @@ std::vector<std::string> layOut(const LineItems& items) {
     for (const LineItem& item : items) {
         if (const auto* text = std::get_if<std::string>(&item)) {
             rows.back() += *text;
-            column += codePoints(*text);
+            column += characterCount(*text);
             continue;
         }
         const int target = std::max(1, std::get<Indent>(item).column);

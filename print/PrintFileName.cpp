@@ -2,6 +2,8 @@
 
 #include <cstring>
 
+#include "sheet/Utf8.h"
+
 namespace tarnwick {
 
 namespace {
@@ -19,10 +21,7 @@ std::string safeStem(const std::string& document) {
     if (first == std::string::npos) return "printout";
     stem = stem.substr(first, stem.find_last_not_of(" .") - first + 1);
     if (stem.size() > maxStemBytes) {
-        std::size_t cut = maxStemBytes;
-        // Back up over continuation bytes to the start of a character.
-        while (cut > 0 && (static_cast<unsigned char>(stem[cut]) & 0xC0) == 0x80) --cut;
-        stem.resize(cut);
+        stem.resize(characterStart(stem, maxStemBytes));
         stem.erase(stem.find_last_not_of(" .") + 1);
     }
     return stem;

@@ -6,31 +6,6 @@
 
 namespace tarnwick {
 
-namespace {
-
-bool continuationByte(char c) {
-    return (static_cast<unsigned char>(c) & 0xC0) == 0x80;
-}
-
-}  // namespace
-
-int characterCount(std::string_view text) {
-    int count = 0;
-    for (char c : text) {
-        if (!continuationByte(c)) ++count;
-    }
-    return count;
-}
-
-std::size_t byteOffset(std::string_view text, int position) {
-    if (position <= 0) return 0;
-    int seen = 0;
-    for (std::size_t i = 0; i < text.size(); ++i) {
-        if (!continuationByte(text[i]) && seen++ == position) return i;
-    }
-    return text.size();
-}
-
 Sheet::Sheet(Platform& platform) : platform_(platform), elements_(initialCatalogue()) {}
 
 void Sheet::notify(Element e) const {

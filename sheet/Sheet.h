@@ -12,6 +12,7 @@
 #include "sheet/Edition.h"
 #include "sheet/Elements.h"
 #include "sheet/Platform.h"
+#include "sheet/Utf8.h"
 
 namespace tarnwick {
 
@@ -59,12 +60,6 @@ public:
     virtual void began(UserOp op, Element element) = 0;
     virtual void ended(UserOp op, Element element) = 0;
 };
-
-/// The number of characters of a UTF-8 text.
-int characterCount(std::string_view text);
-/// The byte offset in a UTF-8 text of its character `position`; past the
-/// last character, the text's size.
-std::size_t byteOffset(std::string_view text, int position);
 
 class Sheet {
 public:
