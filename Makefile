@@ -25,8 +25,9 @@ PACKAGES += libfast-float-dev libfmt-dev
 # The web edition: Debian's emscripten, and Debian's chromium for the browser test,
 # which playwright-core (npm, pinned in tests/web/package-lock.json) drives; the
 # same session in Firefox ESR (puppeteer-core over WebDriver BiDi) and in WebKitGTK
-# (WebKitWebDriver and its MiniBrowser, under Xvfb).
-WEB_PACKAGES := emscripten chromium fonts-dejavu-core
+# (WebKitWebDriver and its MiniBrowser, under Xvfb). The build writes the page's
+# first paint in Debian's jsdom.
+WEB_PACKAGES := emscripten node-jsdom chromium fonts-dejavu-core
 WEB_PACKAGES += firefox-esr webkit2gtk-driver xvfb xauth
 PACKAGES += $(WEB_PACKAGES)
 JOBS ?= 2

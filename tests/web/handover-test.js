@@ -175,6 +175,9 @@ for (const [name, start] of [['Firefox', firefox], ['WebKit', webkit]]) {
                     const held = await heldBack(delay);
                     try {
                         await d.goto(`http://127.0.0.1:${held.address().port}/`);
+                        // The user types once the rated speed shows the caret:
+                        // the page's autofocus may come a frame after the load.
+                        await settled(() => d.run("document.activeElement.id === 'txtImpSpeed' || null"), name);
                         for (const [i, [, text]] of entries.entries()) {
                             if (i > 0) await d.press('Tab');
                             await d.type(text);

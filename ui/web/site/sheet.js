@@ -68,7 +68,7 @@
         input.type = 'text';
         input.id = screen.names.fields[id];
         input.autocomplete = 'off';
-        input.spellcheck = false;
+        input.setAttribute('spellcheck', 'false');
         input.setAttribute('autocapitalize', 'off');
         // The numeric keyboard with a decimal point; what may be typed is
         // still the sheet's to decide.
