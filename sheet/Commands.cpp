@@ -42,6 +42,9 @@ Message entryMissing() {
 
 constexpr std::string_view kCalculateStopped =
     "Calculate stopped at the check of the entries, before any case: the ";
+constexpr std::string_view kCalculateMeasuredStopped =
+    "Calculate stopped at the check of the entries, before any case: the measured clearance of "
+    "the ";
 
 /// The working of a command that stopped at its check of the entries.
 void stopped(Sheet& sheet, std::string_view where, F field, std::string_view why,
@@ -110,8 +113,8 @@ bool Commands::entriesAccepted() {
     // the minimum from is refused like an entry.
     for (F field : kMeasured) {
         if (tooLarge(read(field), kLargestMeasured)) {
-            stopped(sheet_, kCalculateStopped, field,
-                    " clearance measured is too large to calculate with", "Please Make An Entry");
+            stopped(sheet_, kCalculateMeasuredStopped, field, refused(1, false),
+                    "Please Make An Entry");
             sheet_.message(entryMissing());
             sheet_.setFocus(field);
             return false;
@@ -143,10 +146,10 @@ void Commands::cmdMaxRunby_Click() {
     for (F f : kMeasured) {
         const double measured = lenient(sheet_.text(f));
         if (measured <= 0 || tooLarge(measured, kLargestMeasured)) {
-            stopped(sheet_, "Max Runby stopped at the check of the measured clearances: the ", f,
-                    measured <= 0 ? " clearance measured is not a positive entry"
-                                  : " clearance measured is too large to calculate with",
-                    "Please Make An Entry");
+            stopped(sheet_,
+                    "Max Runby stopped at the check of the measured clearances: the measured "
+                    "clearance of the ",
+                    f, refused(measured, true), "Please Make An Entry");
             sheet_.message(std::string("Have you made a positive entry in all ") + "fields?",
                            "Please Make An Entry", Icon::Question);
             sheet_.setFocus(f);
