@@ -68,8 +68,8 @@ double movement(Sheet& sheet, const UnitFields& u, MovementKind kind, F runbyFie
     const double r = lenientOf(sheet, runbyField);
     WorkedLine line(sheet);
     line << (car ? "Car's" : "Counterweight's") << " maximum upward movement: ";
-    // The gravity term and the bracket after it, or the stroke and runby alone.
-    double gravity = 0, constant = 0, bracket = 0;
+    // The gravity term's constant and speed; none for the kinds without one.
+    double constant = 0;
     F speed = u.speed;
     bool compressed = false;
     switch (kind) {
@@ -104,8 +104,8 @@ double movement(Sheet& sheet, const UnitFields& u, MovementKind kind, F runbyFie
         line.entry(runbyField, r, true) << " = ";
     } else {
         const double v = lenientOf(sheet, speed);
-        gravity = v * v * constant;
-        bracket = compressed ? s - r : s + r;
+        const double gravity = v * v * constant;
+        const double bracket = compressed ? s - r : s + r;
         m = gravity + bracket;
         line.entry(speed, v, true) << "² × ";
         line.constant(constant) << " + (";
@@ -128,20 +128,25 @@ struct Bases {
     double crosshead, refuge, obstruct;
 };
 
+/// Which movement a minimum clearance adds to its base, and in which order
+/// the sum is written.
+enum class Added { BaseAndCar, CarAndBase, CounterweightAndBase };
+
 /// A minimum clearance: a base distance and a movement added, written into
 /// `field` and worked out on a line of its own.
 void clearance(Sheet& sheet, F field, std::string_view row, std::string_view rule, double base,
-               double moved, bool car) {
-    const std::string text = plainResult(base + moved);
+               double moved, Added added) {
+    const std::string text = plainResult(added == Added::BaseAndCar ? base + moved : moved + base);
     WorkedLine line(sheet);
     line << "Minimum clearance, " << row << ": ";
-    const std::string_view movement = car ? "car's movement " : "counterweight's movement ";
-    if (field == F::txtImpMinShoes || field == F::txtMetMinShoes || !car) {
-        (line << movement).number(moved) << " + base ";
-        line.number(base);
-    } else {
-        (line << "base ").number(base) << " + " << movement;
+    if (added == Added::BaseAndCar) {
+        (line << "base ").number(base) << " + car's movement ";
         line.number(moved);
+    } else {
+        (line << (added == Added::CarAndBase ? "car's" : "counterweight's") << " movement ")
+                .number(moved)
+            << " + base ";
+        line.number(base);
     }
     (line << " = ").result(field, text).length() << " (" << rule << ")";
     sheet.setText(field, text);
@@ -152,16 +157,18 @@ void fill(Sheet& sheet, const UnitFields& u, const Bases& base, MovementKind kin
     const EditionRules& rules = rulesOf(sheet);
     const double car = movement(sheet, u, kind, u.runby, true);
     if (storeMovement) sheet.state().Movement = car;
-    clearance(sheet, u.crosshead, "crosshead", rules.crosshead, base.crosshead, car, true);
-    clearance(sheet, u.refuge, "refuge space", rules.refuge, base.refuge, car, true);
-    clearance(sheet, u.shoes, "guide shoes or gate posts", rules.shoes, u.shoesBase, car, true);
+    clearance(sheet, u.crosshead, "crosshead", rules.crosshead, base.crosshead, car,
+              Added::BaseAndCar);
+    clearance(sheet, u.refuge, "refuge space", rules.refuge, base.refuge, car, Added::BaseAndCar);
+    clearance(sheet, u.shoes, "guide shoes or gate posts", rules.shoes, u.shoesBase, car,
+              Added::CarAndBase);
     clearance(sheet, u.obstruct, "equipment projecting above crosshead", rules.obstruct,
-              base.obstruct, car, true);
+              base.obstruct, car, Added::BaseAndCar);
     sheet.setText(u.maxJump, plainResult(car));
     // The counterweight's movement is read afresh from the fields.
     const double cwt = movement(sheet, u, kind, u.runbyCar, false);
     clearance(sheet, u.cwtObstruct, "obstruction above counterweight", rules.cwtObstruct,
-              base.obstruct, cwt, false);
+              base.obstruct, cwt, Added::CounterweightAndBase);
 }
 
 /// Texts of the spring buffer messages for one unit system and edition.

@@ -48,6 +48,20 @@ constexpr double kMetReducedHalf = 25.4712175241977;
 constexpr double kImpReducedThird = 1.72532781228416e-5;
 constexpr double kMetReducedThird = 16.9808116827967;
 
+// Spring buffer strokes by the rated speed in ft/min, the fastest band first:
+// the first band the speed is above, else the last.
+struct SpringBand {
+    double above;
+    const char* words;
+    const char* imp;
+    const char* met;
+};
+constexpr std::array<SpringBand, 3> kSpringBands{{
+    {150, " is above 150 ft/min: ", "4", "100"},
+    {100, " is above 100 and up to 150 ft/min: ", "2.5", "63"},
+    {0, " is 100 ft/min or less: ", "1.5", "38"},
+}};
+
 // Imperial speed bounds of the reduced-stroke bands, the same in every edition.
 constexpr double kImpReducedSpeed = 800;
 constexpr double kImpReducedSpeed2 = 889;
@@ -110,19 +124,23 @@ void StrokeRules::ImpSpringStrokeCalc() {
     // Both unit systems classify the speed in ft/min; in metric mode the
     // imperial speed field holds the converted rated speed.
     const double speed = ruleSpeed(sheet_.text(F::txtImpSpeed));
-    const char* band = speed > 150   ? " is above 150 ft/min: "
-                       : speed > 100 ? " is above 100 and up to 150 ft/min: "
-                                     : " is 100 ft/min or less: ";
-    const char* imp = speed > 150 ? "4" : speed > 100 ? "2.5" : "1.5";
-    const char* met = speed > 150 ? "100" : speed > 100 ? "63" : "38";
+    const SpringBand* band = &kSpringBands.back();
+    for (const SpringBand& b : kSpringBands) {
+        if (speed > b.above) {
+            band = &b;
+            break;
+        }
+    }
     const bool imperial = sheet_.state().IsImperial;
     WorkedLine line(sheet_);
     line << "Required buffer stroke of the spring buffer (" << rulesOf(sheet_).springStroke
          << "): the rated speed ";
-    line.number(speed) << (imperial ? " ft/min" : " ft/min (the imperial column's)") << band;
-    line.result(imperial ? F::txtImpMinStroke : F::txtMetMinStroke, imperial ? imp : met).length();
-    sheet_.setText(F::txtImpMinStroke, imp);
-    sheet_.setText(F::txtMetMinStroke, met);
+    line.number(speed) << (imperial ? " ft/min" : " ft/min (the imperial column's)") << band->words;
+    line.result(imperial ? F::txtImpMinStroke : F::txtMetMinStroke,
+                imperial ? band->imp : band->met)
+        .length();
+    sheet_.setText(F::txtImpMinStroke, band->imp);
+    sheet_.setText(F::txtMetMinStroke, band->met);
 }
 
 void StrokeRules::MetSpringStrokeCalc() {
