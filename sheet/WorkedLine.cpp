@@ -70,10 +70,6 @@ WorkedLine& WorkedLine::operand(double value) {
     return *this << "(" << plain(value) << ")";
 }
 
-WorkedLine& WorkedLine::squared(double value) {
-    return operand(value) << "²";
-}
-
 WorkedLine& WorkedLine::constant(double value) {
     const std::string text = plain(value);
     const std::size_t e = text.find('E');

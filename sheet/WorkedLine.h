@@ -51,8 +51,6 @@ public:
     WorkedLine& number(double value);
     /// A number after an operator: in brackets when negative, "(-2)".
     WorkedLine& operand(double value);
-    /// A number squared: "700²".
-    WorkedLine& squared(double value);
     /// A constant, written out in full without an exponent: "0.00003422619".
     WorkedLine& constant(double value);
     /// A field's text, stated for the field: what the step writes there, or
