@@ -1,8 +1,48 @@
 #include "engine/Cases.h"
 
+#include <array>
+#include <string_view>
+
+#include "sheet/Numbers.h"
+#include "sheet/WorkedLine.h"
+
 namespace tarnwick {
 
+namespace {
+
+constexpr std::array<std::string_view, 18> kCaseNames{
+    "One",      "Two",      "Three",   "Four",    "Five",      "Six",
+    "Seven",    "Eight",    "Nine",    "Ten",     "Eleven",    "Twelve",
+    "Thirteen", "Fourteen", "Fifteen", "Sixteen", "Seventeen", "Eighteen"};
+
+}  // namespace
+
+void Cases::heading(int number) {
+    const Sheet& s = sheet_;
+    const bool imperial = s.state().IsImperial;
+    const bool spring = s.selected(O::optSpring);
+    WorkedLine line(sheet_);
+    line << "Case " << kCaseNames[static_cast<std::size_t>(number - 1)] << " ("
+         << (imperial ? "imperial, " : "metric, ") << rulesOf(s).name << "): "
+         << (spring                         ? "spring buffer"
+             : s.selected(O::optReducedYes) ? "oil buffer of reduced stroke"
+                                            : "oil buffer of full stroke")
+         << ", rated speed ";
+    const F speed = imperial ? F::txtImpSpeed : F::txtMetSpeed;
+    line.entry(speed, lenient(s.text(speed))).speed();
+    if (spring) {
+        const F govTrip = imperial ? F::txtImpGovTrip : F::txtMetGovTrip;
+        (line << ", governor tripping speed ").entry(govTrip, lenient(s.text(govTrip))).speed();
+    }
+    line << (s.selected(O::optTieDownYes) ? ", compensating rope tie-down"
+                                          : ", no compensating rope tie-down")
+         << (s.selected(O::optCompYes)
+                 ? ", counterweight buffer partially compressed (the runbys are compressions)"
+                 : ", counterweight buffer not partially compressed");
+}
+
 void Cases::run(int number) {
+    if (number >= 1 && number <= 18) heading(number);
     switch (number) {
         case 1:
             One();

@@ -14,16 +14,18 @@ namespace tarnwick {
 
 class Cases {
 public:
-    Cases(StrokeRules& strokes, Clearances& clearances, Differences& differences,
+    Cases(Sheet& sheet, StrokeRules& strokes, Clearances& clearances, Differences& differences,
           RunbyLimits& runbyLimits, Alerts& alerts, MaxRunby& maxRunby)
-        : strokes_(strokes),
+        : sheet_(sheet),
+          strokes_(strokes),
           clearances_(clearances),
           differences_(differences),
           runbyLimits_(runbyLimits),
           alerts_(alerts),
           maxRunby_(maxRunby) {}
 
-    /// Runs case `number` (1 = `One` ... 18 = `Eighteen`); other numbers do nothing.
+    /// Runs case `number` (1 = `One` ... 18 = `Eighteen`), its working
+    /// headed by the case and its answers; other numbers do nothing.
     void run(int number);
 
     void One();
@@ -56,6 +58,10 @@ private:
     void imperialCase(void (StrokeRules::*stroke)(), MovementKind kind, bool compressed);
     void metricCase(void (StrokeRules::*stroke)(), MovementKind kind, bool compressed);
 
+    /// The working's first line: the case, its answers and the speeds.
+    void heading(int number);
+
+    Sheet& sheet_;
     StrokeRules& strokes_;
     Clearances& clearances_;
     Differences& differences_;

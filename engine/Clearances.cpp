@@ -1,8 +1,10 @@
 #include "engine/Clearances.h"
 
 #include <string>
+#include <string_view>
 
 #include "engine/Readings.h"
+#include "sheet/WorkedLine.h"
 
 namespace tarnwick {
 
@@ -56,59 +58,117 @@ constexpr UnitFields kMetric{
     .gravitySpring = kMetGravitySpring, .shoesBase = kMetShoes};
 // clang-format on
 
-/// Upward movement, rounded to two decimals. The car rises by what the
-/// counterweight can still travel (its runby) and the counterweight by what
-/// the car can, so the counterweight runby gives the car's movement and the
-/// car runby the counterweight's.
-double movement(const Sheet& sheet, const UnitFields& u, MovementKind kind, F runbyField) {
+/// Upward movement, rounded to two decimals, with its line of the working:
+/// the formula with the numbers put in, each term and the sum as rounded.
+/// The car rises by what the counterweight can still travel (its runby) and
+/// the counterweight by what the car can, so the counterweight runby gives
+/// the car's movement and the car runby the counterweight's.
+double movement(Sheet& sheet, const UnitFields& u, MovementKind kind, F runbyField, bool car) {
     const double s = lenientOf(sheet, u.stroke);
     const double r = lenientOf(sheet, runbyField);
-    double m = 0;
+    WorkedLine line(sheet);
+    line << (car ? "Car's" : "Counterweight's") << " maximum upward movement: ";
+    // The gravity term's constant and speed; none for the kinds without one.
+    double constant = 0;
+    F speed = u.speed;
+    bool compressed = false;
     switch (kind) {
-        case MovementKind::OilFree: {
-            const double v = lenientOf(sheet, u.speed);
-            m = v * v * u.gravityOil + (s + r);
+        case MovementKind::OilFree:
+            constant = u.gravityOil;
             break;
-        }
-        case MovementKind::TieDown:
-            m = s + r;
+        case MovementKind::CompressedFree:
+            constant = u.gravityCompressed;
+            compressed = true;
             break;
-        case MovementKind::CompressedFree: {
-            const double v = lenientOf(sheet, u.speed);
-            m = v * v * u.gravityCompressed + (s - r);
+        case MovementKind::Spring:
+            constant = u.gravitySpring;
+            speed = u.govTrip;
             break;
-        }
         case MovementKind::CompressedTieDown:
-            m = s - r;
+            compressed = true;
             break;
+        case MovementKind::TieDown:
         case MovementKind::ReducedFree:
-            m = s * 1.5 + r;
             break;
-        case MovementKind::Spring: {
-            const double g = lenientOf(sheet, u.govTrip);
-            m = g * g * u.gravitySpring + (s + r);
-            break;
-        }
     }
-    return round2(m);
+    double m = 0;
+    if (kind == MovementKind::ReducedFree) {
+        m = s * 1.5 + r;
+        line.entry(u.stroke, s) << " × 1.5 + ";
+        line.entry(runbyField, r, true) << " = ";
+        line.number(round2(s * 1.5)) << " + ";
+        line.operand(round2(r)) << " = ";
+    } else if (constant == 0) {
+        m = compressed ? s - r : s + r;
+        line.entry(u.stroke, s) << (compressed ? " − " : " + ");
+        line.entry(runbyField, r, true) << " = ";
+    } else {
+        const double v = lenientOf(sheet, speed);
+        const double gravity = v * v * constant;
+        const double bracket = compressed ? s - r : s + r;
+        m = gravity + bracket;
+        line.entry(speed, v, true) << "² × ";
+        line.constant(constant) << " + (";
+        line.entry(u.stroke, s) << (compressed ? " − " : " + ");
+        line.entry(runbyField, r, true) << ") = ";
+        line.number(round2(gravity)) << " + ";
+        line.operand(round2(bracket)) << " = ";
+    }
+    const double rounded = round2(m);
+    if (car) {
+        line.result(u.maxJump, plainResult(rounded));
+    } else {
+        line.number(rounded);
+    }
+    line.length();
+    return rounded;
 }
 
 struct Bases {
     double crosshead, refuge, obstruct;
 };
 
+/// Which movement a minimum clearance adds to its base, and in which order
+/// the sum is written.
+enum class Added { BaseAndCar, CarAndBase, CounterweightAndBase };
+
+/// A minimum clearance: a base distance and a movement added, written into
+/// `field` and worked out on a line of its own.
+void clearance(Sheet& sheet, F field, std::string_view row, std::string_view rule, double base,
+               double moved, Added added) {
+    const std::string text = plainResult(added == Added::BaseAndCar ? base + moved : moved + base);
+    WorkedLine line(sheet);
+    line << "Minimum clearance, " << row << ": ";
+    if (added == Added::BaseAndCar) {
+        (line << "base ").number(base) << " + car's movement ";
+        line.number(moved);
+    } else {
+        (line << (added == Added::CarAndBase ? "car's" : "counterweight's") << " movement ")
+                .number(moved)
+            << " + base ";
+        line.number(base);
+    }
+    (line << " = ").result(field, text).length() << " (" << rule << ")";
+    sheet.setText(field, text);
+}
+
 void fill(Sheet& sheet, const UnitFields& u, const Bases& base, MovementKind kind,
           bool storeMovement) {
-    const double car = movement(sheet, u, kind, u.runby);
+    const EditionRules& rules = rulesOf(sheet);
+    const double car = movement(sheet, u, kind, u.runby, true);
     if (storeMovement) sheet.state().Movement = car;
-    sheet.setText(u.crosshead, plainResult(base.crosshead + car));
-    sheet.setText(u.refuge, plainResult(base.refuge + car));
-    sheet.setText(u.shoes, plainResult(car + u.shoesBase));
-    sheet.setText(u.obstruct, plainResult(base.obstruct + car));
+    clearance(sheet, u.crosshead, "crosshead", rules.crosshead, base.crosshead, car,
+              Added::BaseAndCar);
+    clearance(sheet, u.refuge, "refuge space", rules.refuge, base.refuge, car, Added::BaseAndCar);
+    clearance(sheet, u.shoes, "guide shoes or gate posts", rules.shoes, u.shoesBase, car,
+              Added::CarAndBase);
+    clearance(sheet, u.obstruct, "equipment projecting above crosshead", rules.obstruct,
+              base.obstruct, car, Added::BaseAndCar);
     sheet.setText(u.maxJump, plainResult(car));
     // The counterweight's movement is read afresh from the fields.
-    const double cwt = movement(sheet, u, kind, u.runbyCar);
-    sheet.setText(u.cwtObstruct, plainResult(cwt + base.obstruct));
+    const double cwt = movement(sheet, u, kind, u.runbyCar, false);
+    clearance(sheet, u.cwtObstruct, "obstruction above counterweight", rules.cwtObstruct,
+              base.obstruct, cwt, Added::CounterweightAndBase);
 }
 
 /// Texts of the spring buffer messages for one unit system and edition.
@@ -122,15 +182,34 @@ struct SpringTexts {
     double tripLimit;
 };
 
+/// A spring buffer limit on a speed, checked on a line of the working.
+bool overSpringLimit(Sheet& sheet, std::string_view what, double speed, std::string_view limit,
+                     double limitValue, std::string_view rule, std::string_view title) {
+    const bool over = speed > limitValue;
+    WorkedLine line(sheet);
+    (line << "Spring buffer limit, " << what << ": ").number(speed).speed();
+    line << (over ? ", over " : ", not over ") << limit << " (" << ruleOf(rule) << ")";
+    if (over) (line << "; ").shown(title);
+    return over;
+}
+
+/// The message's speed text without its closing full stop.
+std::string_view withoutStop(std::string_view text) {
+    return text.ends_with('.') ? text.substr(0, text.size() - 1) : text;
+}
+
 void springWarnings(Sheet& sheet, const SpringTexts& t, F speed, F govTrip) {
-    if (sheet.selected(O::optSpring) && ruleSpeed(sheet.text(speed)) > t.speedLimit) {
+    if (sheet.selected(O::optSpring) &&
+        overSpringLimit(sheet, "rated speed", ruleSpeed(sheet.text(speed)), t.maxSpeedCar,
+                        t.speedLimit, t.ruleA, "Spring Buffer Caution")) {
         sheet.message(std::string(t.ruleA) +
                           "   Spring buffers or their equivalent may be used where the " +
                           "rated speed is not in excess of " + t.maxSpeed,
                       "Spring Buffer Caution", Icon::Critical);
         sheet.setFocus(speed);
     }
-    if (ruleSpeed(sheet.text(govTrip)) > t.tripLimit) {
+    if (overSpringLimit(sheet, "governor tripping speed", ruleSpeed(sheet.text(govTrip)),
+                        withoutStop(t.maxTrip), t.tripLimit, t.ruleB, "Spring Buffer Warning")) {
         sheet.message(std::string("Remember.....the maximum rated speed for a spring buffer is ") +
                           t.maxSpeed + t.ruleA + kNewLine + kNewLine +
                           "The maximum governor tripping " + "speed for a " + t.maxSpeedCar +

@@ -10,6 +10,6 @@ Engine::Engine(Sheet& sheet)
       maxRunby_(sheet),
       alerts_(sheet),
       recalc_(sheet),
-      cases_(strokes_, clearances_, differences_, runbyLimits_, alerts_, maxRunby_) {}
+      cases_(sheet, strokes_, clearances_, differences_, runbyLimits_, alerts_, maxRunby_) {}
 
 }  // namespace tarnwick

@@ -7,6 +7,7 @@
 #include "engine/Readings.h"
 #include "sheet/Columns.h"
 #include "sheet/Units.h"
+#include "sheet/WorkedLine.h"
 
 namespace tarnwick {
 
@@ -46,12 +47,16 @@ void MaxRunby::FindMaxRunby() {
     std::array<double, 5> dif{};
     for (std::size_t i = 0; i < dif.size(); ++i) {
         const std::optional<double> value = readings::strictOf(sheet_, kDifferences[i]);
-        if (!value) return;
+        if (!value) {
+            WorkedLine(sheet_) << "Maximum counterweight runby: not worked out, the "
+                               << inWords(kDifferences[i]) << " difference is not a number";
+            return;
+        }
         dif[i] = *value;
     }
 
     if (dif[0] < 0 || dif[1] < 0 || dif[2] < 0 || dif[3] < 0 || dif[4] < 0) {
-        shortfall(dif[4] < 0);
+        shortfall(dif);
         return;
     }
 
@@ -60,26 +65,58 @@ void MaxRunby::FindMaxRunby() {
     double surplus = dif[0] < dif[1] ? dif[0] : dif[1];
     if (dif[2] < surplus) surplus = dif[2];
     if (dif[3] < surplus) surplus = dif[3];
+    const std::string surplusText = resultFormat(surplus);
+    {
+        WorkedLine line(sheet_);
+        line << "Smallest surplus above the car, the least of ";
+        for (std::size_t i = 0; i < 4; ++i) {
+            (line << (i == 0 ? "" : ", ") << inWords(kDifferences[i]) << " ")
+                .result(kDifferences[i], sheet_.text(kDifferences[i]));
+        }
+        (line << ": " << surplusText).length();
+    }
 
     const bool imperial = sheet_.state().IsImperial;
     const bool compressed = sheet_.selected(O::optCompYes);
     const F own = imperial ? F::txtImpMaxRunby : F::txtMetMaxRunby;
     const F other = imperial ? F::txtMetMaxRunby : F::txtImpMaxRunby;
-    const double runby = readings::lenientOf(sheet_, imperial ? F::txtImpRunby : F::txtMetRunby);
+    const F runbyField = imperial ? F::txtImpRunby : F::txtMetRunby;
+    const double runby = readings::lenientOf(sheet_, runbyField);
     // A compressed counterweight buffer holds the compression, which the
     // surplus has to make up first.
-    sheet_.setText(own, resultFormat(compressed ? surplus - runby : runby + surplus));
+    const std::string ownText = resultFormat(compressed ? surplus - runby : runby + surplus);
+    WorkedLine line(sheet_);
+    line << "Maximum counterweight runby: ";
+    if (compressed) {
+        (line << "surplus " << surplusText << " − counterweight buffer compression ")
+            .entry(runbyField, runby, true);
+    } else {
+        (line << "counterweight runby ").entry(runbyField, runby) << " + surplus " << surplusText;
+    }
+    (line << " = ").result(own, ownText).length();
+    sheet_.setText(own, ownText);
 
     // The other unit starts from the value as displayed.
     const std::optional<double> shown = readings::strictOf(sheet_, own);
     if (!shown) return;
-    sheet_.setText(other, resultFormat(*shown * (imperial ? units::kInchToMm : kMmToInches)));
+    const double factor = imperial ? units::kInchToMm : kMmToInches;
+    const std::string otherText = resultFormat(*shown * factor);
+    (line << ", and " << ownText << " × ").constant(factor) << " = ";
+    line.result(other, otherText) << (imperial ? " mm" : " in");
+    sheet_.setText(other, otherText);
 
     for (const CwtRunbyCap& cap : kCaps) {
         if (!sheet_.selected(cap.edition)) continue;
         const std::optional<double> value = readings::strictOf(sheet_, own);
         if (!value) return;
-        if (*value > (imperial ? cap.inches : cap.mm)) {
+        const double limit = imperial ? cap.inches : cap.mm;
+        if (*value > limit) {
+            WorkedLine capped(sheet_);
+            (capped << "Over the maximum counterweight runby of ").number(limit).length()
+                << " (" << ruleOf(cap.ruleSentence) << "): ";
+            capped.shown("Maximum Runby") << "; the boxes show ";
+            capped.result(F::txtImpMaxRunby, cap.impText) << " in and ";
+            capped.result(F::txtMetMaxRunby, cap.metText) << " mm";
             sheet_.message(std::string("Remember..........") + kNewLine + kNewLine +
                                cap.ruleSentence + (imperial ? cap.impPhrase : cap.metPhrase) +
                                kNewLine + kNewLine +
@@ -88,15 +125,32 @@ void MaxRunby::FindMaxRunby() {
                            "Maximum Runby", Icon::Critical);
             sheet_.setText(F::txtImpMaxRunby, cap.impText);
             sheet_.setText(F::txtMetMaxRunby, cap.metText);
+        } else {
+            (line << "; not over the maximum of ").number(limit).length()
+                << " (" << ruleOf(cap.ruleSentence) << ")";
         }
     }
 }
 
-void MaxRunby::shortfall(bool counterweightShort) {
+void MaxRunby::shortfall(const std::array<double, 5>& dif) {
+    {
+        WorkedLine line(sheet_);
+        line << "Maximum counterweight runby: none, a clearance is short (";
+        bool first = true;
+        for (std::size_t i = 0; i < dif.size(); ++i) {
+            if (dif[i] >= 0) continue;
+            (line << (first ? "" : ", ") << inWords(kDifferences[i]) << " ")
+                .result(kDifferences[i], sheet_.text(kDifferences[i]));
+            first = false;
+        }
+        line.length() << "); ";
+        line.shown("Caution !!");
+    }
     sheet_.message(
         std::string("You do not have the minimum clearance for one or ") + "more of your entries !",
         "Caution !!", Icon::Critical);
-    if (counterweightShort) {
+    if (dif[4] < 0) {
+        (WorkedLine(sheet_) << "The top counterweight clearance is short; ").shown("Caution !!");
         sheet_.message("You do not have enough top counterweight clearance !", "Caution !!",
                        Icon::Critical);
     }

@@ -1,6 +1,8 @@
 // The largest counterweight runby that the measured clearances permit.
 #pragma once
 
+#include <array>
+
 #include "sheet/Sheet.h"
 
 namespace tarnwick {
@@ -12,8 +14,9 @@ public:
     void FindMaxRunby();
 
 private:
-    /// A measured clearance falls short: say so and offer no maximum.
-    void shortfall(bool counterweightShort);
+    /// A measured clearance falls short (the differences `dif`, crosshead
+    /// first): say so and offer no maximum.
+    void shortfall(const std::array<double, 5>& dif);
 
     Sheet& sheet_;
 };

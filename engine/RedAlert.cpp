@@ -6,6 +6,7 @@
 #include "engine/Alerts.h"
 #include "engine/Readings.h"
 #include "sheet/Columns.h"
+#include "sheet/WorkedLine.h"
 
 namespace tarnwick {
 
@@ -103,6 +104,10 @@ public:
     void closingStep() {
         for (F f : inputs()) {
             if (isRed(f)) {
+                WorkedLine(sheet_) << "No maximum counterweight runby is offered: the "
+                                   << inWords(f) << " breaks a limit and is marked red";
+                sheet_.working().withdraw(F::txtImpMaxRunby);
+                sheet_.working().withdraw(F::txtMetMaxRunby);
                 sheet_.setText(F::txtImpMaxRunby, "");
                 sheet_.setText(F::txtMetMaxRunby, "");
                 return;

@@ -5,6 +5,7 @@
 #include <string>
 
 #include "engine/Readings.h"
+#include "sheet/WorkedLine.h"
 
 namespace tarnwick {
 
@@ -93,10 +94,15 @@ double limitOf(const Sheet& sheet, const RunbyCheck& c, bool metric) {
 
 /// After the message, a tested field that still fails when read as a whole
 /// number takes the focus. False when its text is not a number, which ends
-/// the whole procedure.
+/// the whole procedure; the working says so.
 bool refocus(Sheet& sheet, F field, Side side, double limit) {
     const std::optional<double> value = readings::strictOf(sheet, field);
-    if (!value) return false;
+    if (!value) {
+        WorkedLine(sheet) << "Runby limits ended here: the " << inWords(field)
+                          << " is not a number as a whole, so the checks after this one were "
+                             "not made";
+        return false;
+    }
     if (fails(*value, side, limit)) sheet.setFocus(field);
     return true;
 }
@@ -107,12 +113,35 @@ bool runCheck(Sheet& sheet, const RunbyCheck& c, const RunbyFields& f) {
     const double limit = limitOf(sheet, c, f.metric);
     const bool testsCar = c.tested != Tested::Cwt;
     const bool testsCwt = c.tested != Tested::Car;
-    const bool fired = (testsCar && fails(readings::lenientOf(sheet, f.car), c.side, limit)) ||
-                       (testsCwt && fails(readings::lenientOf(sheet, f.cwt), c.side, limit));
-    if (!fired) return true;
-    sheet.message(std::string("Remember..........") + kNewLine + kNewLine +
-                      (f.metric ? c.metRule : c.impRule) + kNewLine + kNewLine + c.subject +
-                      (f.metric ? c.metPhrase : c.impPhrase),
+    const double car = readings::lenientOf(sheet, f.car);
+    const double cwt = readings::lenientOf(sheet, f.cwt);
+    const bool fired =
+        (testsCar && fails(car, c.side, limit)) || (testsCwt && fails(cwt, c.side, limit));
+    const char* rule = f.metric ? c.metRule : c.impRule;
+
+    WorkedLine line(sheet);
+    line << "Runby limit (" << ruleOf(rule) << "): ";
+    // Under the compressed answer the entries are compressions.
+    const bool entries = c.sign < 0;
+    if (testsCar) (line << (entries ? "car entry " : "car runby ")).entry(f.car, car).length();
+    if (testsCar && testsCwt) line << " and ";
+    if (testsCwt) {
+        (line << (entries ? "counterweight entry " : "counterweight runby "))
+            .entry(f.cwt, cwt)
+            .length();
+    }
+    line << (testsCar && testsCwt ? ", each " : ", ")
+         << (c.side == Side::Below ? "not less than " : "not more than ");
+    line.number(limit).length();
+    if (entries) line << " (a runby is entered as a negative compression)";
+    if (!fired) {
+        line << ": met";
+        return true;
+    }
+    (line << ": not met; ").shown(c.title);
+
+    sheet.message(std::string("Remember..........") + kNewLine + kNewLine + rule + kNewLine +
+                      kNewLine + c.subject + (f.metric ? c.metPhrase : c.impPhrase),
                   c.title, Icon::Critical);
     if (testsCar && !refocus(sheet, f.car, c.side, limit)) return false;
     if (testsCwt && !refocus(sheet, f.cwt, c.side, limit)) return false;

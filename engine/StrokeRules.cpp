@@ -4,6 +4,7 @@
 #include <string>
 
 #include "engine/Readings.h"
+#include "sheet/WorkedLine.h"
 
 namespace tarnwick {
 
@@ -47,23 +48,60 @@ constexpr double kMetReducedHalf = 25.4712175241977;
 constexpr double kImpReducedThird = 1.72532781228416e-5;
 constexpr double kMetReducedThird = 16.9808116827967;
 
+// Spring buffer strokes by the rated speed in ft/min, the fastest band first:
+// the first band the speed is above, else the last.
+struct SpringBand {
+    double above;
+    const char* words;
+    const char* imp;
+    const char* met;
+};
+constexpr std::array<SpringBand, 3> kSpringBands{{
+    {150, " is above 150 ft/min: ", "4", "100"},
+    {100, " is above 100 and up to 150 ft/min: ", "2.5", "63"},
+    {0, " is 100 ft/min or less: ", "1.5", "38"},
+}};
+
 // Imperial speed bounds of the reduced-stroke bands, the same in every edition.
 constexpr double kImpReducedSpeed = 800;
 constexpr double kImpReducedSpeed2 = 889;
 
 /// Required full oil stroke: the formula value, unless the speed text is
-/// exactly one of the listed speeds, which takes the table stroke.
-double fullOilStroke(const std::string& speedText, double constant,
-                     const std::array<ListedStroke, 23>& table) {
+/// exactly one of the listed speeds, which takes the table stroke. Leaves it
+/// in `Movement` and writes it into `strokeField`.
+void fullOilStroke(Sheet& sheet, F speedField, F strokeField, double constant,
+                   const std::array<ListedStroke, 23>& table) {
+    const std::string& speedText = sheet.text(speedField);
     const double v = lenient(speedText);
-    double stroke = round2(v * v * constant);
+    const double formula = round2(v * v * constant);
+    const ListedStroke* listed = nullptr;
     for (const ListedStroke& row : table) {
         if (speedText == plainText(row.speed)) {
-            stroke = row.stroke;
+            listed = &row;
             break;
         }
     }
-    return stroke;
+    const EditionRules& rules = rulesOf(sheet);
+    WorkedLine line(sheet);
+    line << "Required buffer stroke by the formula (" << rules.fullStroke << "): ";
+    line.entry(speedField, v, true) << "² × ";
+    line.constant(constant) << " = ";
+    line.number(formula).length();
+
+    sheet.state().Movement = listed ? listed->stroke : formula;
+    const std::string stroke = readings::plainResult(sheet.state().Movement);
+    WorkedLine decided(sheet);
+    decided << "Required buffer stroke: ";
+    decided.result(speedField, speedText).speed();
+    if (listed) {
+        decided << " is listed in " << rules.strokeTable << " with ";
+        decided.number(listed->stroke).length() << ", and the table decides: ";
+    } else {
+        decided << " is not a speed listed in " << rules.strokeTable
+                << ", so the formula decides: ";
+    }
+    decided.result(strokeField, stroke).length();
+    sheet.setText(strokeField, stroke);
 }
 
 double reducedStroke(double speed, double constant) {
@@ -74,13 +112,11 @@ double reducedStroke(double speed, double constant) {
 }  // namespace
 
 void StrokeRules::ImpOilRegStroke() {
-    sheet_.state().Movement = fullOilStroke(sheet_.text(F::txtImpSpeed), kImpOilStroke, kImpListed);
-    sheet_.setText(F::txtImpMinStroke, readings::plainResult(sheet_.state().Movement));
+    fullOilStroke(sheet_, F::txtImpSpeed, F::txtImpMinStroke, kImpOilStroke, kImpListed);
 }
 
 void StrokeRules::MetOilRegStroke() {
-    sheet_.state().Movement = fullOilStroke(sheet_.text(F::txtMetSpeed), kMetOilStroke, kMetListed);
-    sheet_.setText(F::txtMetMinStroke, readings::plainResult(sheet_.state().Movement));
+    fullOilStroke(sheet_, F::txtMetSpeed, F::txtMetMinStroke, kMetOilStroke, kMetListed);
 }
 
 void StrokeRules::ImpSpringStrokeCalc() {
@@ -88,40 +124,76 @@ void StrokeRules::ImpSpringStrokeCalc() {
     // Both unit systems classify the speed in ft/min; in metric mode the
     // imperial speed field holds the converted rated speed.
     const double speed = ruleSpeed(sheet_.text(F::txtImpSpeed));
-    if (speed > 150) {
-        sheet_.setText(F::txtImpMinStroke, "4");
-        sheet_.setText(F::txtMetMinStroke, "100");
-    } else if (speed > 100) {
-        sheet_.setText(F::txtImpMinStroke, "2.5");
-        sheet_.setText(F::txtMetMinStroke, "63");
-    } else {
-        sheet_.setText(F::txtImpMinStroke, "1.5");
-        sheet_.setText(F::txtMetMinStroke, "38");
+    const SpringBand* band = &kSpringBands.back();
+    for (const SpringBand& b : kSpringBands) {
+        if (speed > b.above) {
+            band = &b;
+            break;
+        }
     }
+    const bool imperial = sheet_.state().IsImperial;
+    WorkedLine line(sheet_);
+    line << "Required buffer stroke of the spring buffer (" << rulesOf(sheet_).springStroke
+         << "): the rated speed ";
+    line.number(speed) << (imperial ? " ft/min" : " ft/min (the imperial column's)") << band->words;
+    line.result(imperial ? F::txtImpMinStroke : F::txtMetMinStroke,
+                imperial ? band->imp : band->met)
+        .length();
+    sheet_.setText(F::txtImpMinStroke, band->imp);
+    sheet_.setText(F::txtMetMinStroke, band->met);
 }
 
 void StrokeRules::MetSpringStrokeCalc() {
     ImpSpringStrokeCalc();
 }
 
-void StrokeRules::writeReducedBand(int band) {
+void StrokeRules::writeReducedBand(int band, double speed, double lower, double upper) {
+    const bool imperial = sheet_.state().IsImperial;
+    const F speedField = imperial ? F::txtImpSpeed : F::txtMetSpeed;
     const double vi = lenientOf(sheet_, F::txtImpSpeed);
     const double vm = lenientOf(sheet_, F::txtMetSpeed);
+    std::string imp, met;
+    double constant = 0;
     if (band == 1) {
-        sheet_.setText(F::txtImpMinStroke, resultFormat(reducedStroke(vi, kImpReducedHalf)));
-        sheet_.setText(F::txtMetMinStroke, resultFormat(reducedStroke(vm, kMetReducedHalf)));
+        imp = resultFormat(reducedStroke(vi, kImpReducedHalf));
+        met = resultFormat(reducedStroke(vm, kMetReducedHalf));
+        constant = imperial ? kImpReducedHalf : kMetReducedHalf;
     } else if (band == 2) {
-        sheet_.setText(F::txtImpMinStroke, "18");
-        sheet_.setText(F::txtMetMinStroke, sheet_.state().edition.MetReducedMinStrokeText);
+        imp = "18";
+        met = sheet_.state().edition.MetReducedMinStrokeText;
     } else {
-        sheet_.setText(F::txtImpMinStroke, resultFormat(reducedStroke(vi, kImpReducedThird)));
-        sheet_.setText(F::txtMetMinStroke, resultFormat(reducedStroke(vm, kMetReducedThird)));
+        imp = resultFormat(reducedStroke(vi, kImpReducedThird));
+        met = resultFormat(reducedStroke(vm, kMetReducedThird));
+        constant = imperial ? kImpReducedThird : kMetReducedThird;
     }
+
+    WorkedLine line(sheet_);
+    line << "Required buffer stroke, decided by the reduced-stroke rule ("
+         << rulesOf(sheet_).reducedStroke << "): the rated speed ";
+    line.number(speed).speed();
+    if (band == 1) {
+        (line << " is below ").number(lower).speed() << ", 50% of the full stroke: (1.15 × ";
+    } else if (band == 2) {
+        (line << " is from ").number(lower) << " up to below ";
+        line.number(upper).speed() << ": ";
+    } else {
+        (line << " is ").number(upper).speed() << " or more, 33 1/3% of the full stroke: (1.15 × ";
+    }
+    if (band != 2) {
+        line.entry(speedField, imperial ? vi : vm, true) << ")² × ";
+        line.constant(constant) << " = ";
+    }
+    line.result(imperial ? F::txtImpMinStroke : F::txtMetMinStroke, imperial ? imp : met).length();
+    sheet_.setText(F::txtImpMinStroke, imp);
+    sheet_.setText(F::txtMetMinStroke, met);
 }
 
 void StrokeRules::ImpOilReducedStroke() {
     const double speed = ruleSpeed(sheet_.text(F::txtImpSpeed));
-    writeReducedBand(speed < kImpReducedSpeed ? 1 : speed < kImpReducedSpeed2 ? 2 : 3);
+    writeReducedBand(speed < kImpReducedSpeed    ? 1
+                     : speed < kImpReducedSpeed2 ? 2
+                                                 : 3,
+                     speed, kImpReducedSpeed, kImpReducedSpeed2);
 }
 
 void StrokeRules::MetricOilReducedStroke() {
@@ -129,14 +201,24 @@ void StrokeRules::MetricOilReducedStroke() {
     const double speed = ruleSpeed(sheet_.text(F::txtMetSpeed));
     const double lower = ruleSpeed(edition.MetReducedSpeedText);
     const double upper = ruleSpeed(edition.MetReducedSpeed2Text);
-    writeReducedBand(speed < lower ? 1 : speed < upper ? 2 : 3);
+    writeReducedBand(speed < lower ? 1 : speed < upper ? 2 : 3, speed, lower, upper);
 }
 
 void StrokeRules::minStrokeCheck(F required, F provided) {
-    if (lenientOf(sheet_, required) > lenientOf(sheet_, provided)) {
+    const double needed = lenientOf(sheet_, required);
+    const double stroke = lenientOf(sheet_, provided);
+    WorkedLine line(sheet_);
+    line << "Buffer stroke check: the buffer stroke ";
+    line.entry(provided, stroke).length() << " against the required ";
+    line.entry(required, needed).length();
+    if (needed > stroke) {
+        line << ": short; ";
+        line.shown("Buffer Stroke Is Short !!");
         sheet_.message("The required buffer stroke has not been provided !",
                        "Buffer Stroke Is Short !!", Icon::Critical);
         sheet_.setFocus(provided);
+    } else {
+        line << ": provided";
     }
 }
 

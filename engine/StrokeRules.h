@@ -20,8 +20,10 @@ public:
     void MetMinStroke();
 
 private:
-    /// Writes both required strokes of a reduced-stroke band (1, 2 or 3).
-    void writeReducedBand(int band);
+    /// Writes both required strokes of a reduced-stroke band (1, 2 or 3),
+    /// which the rated speed `speed` falls in between the band limits
+    /// `lower` and `upper`.
+    void writeReducedBand(int band, double speed, double lower, double upper);
     /// The short-stroke check on one unit system's fields.
     void minStrokeCheck(F required, F provided);
 

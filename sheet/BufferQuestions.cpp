@@ -15,10 +15,6 @@ constexpr O kOilOnlyOptions[] = {O::optCompYes,   O::optCompNo,     O::optTieDow
 // The governor tripping speed row's caption and units.
 constexpr L kGovernorLabels[] = {L::Label37, L::Label36, L::Label34};
 
-Edition selectedEdition(const Sheet& sheet) {
-    return sheet.selected(O::opt1996) ? Edition::A17_1_1996 : Edition::A17_1_2000;
-}
-
 }  // namespace
 
 void Setup::oilOnlyQuestions(bool enabled) {

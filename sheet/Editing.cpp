@@ -136,11 +136,15 @@ void Editing::Clear2() {
     emptyAll(sheet_, kMetricInputs.inOrder());
 }
 
+// The working goes with the results it worked out, whichever of them a
+// clear empties.
 void Editing::Clear3() {
+    sheet_.working().clear();
     emptyAll(sheet_, kImperialResults);
 }
 
 void Editing::Clear4() {
+    sheet_.working().clear();
     emptyAll(sheet_, kMetricResults);
 }
 
@@ -149,6 +153,7 @@ void Editing::Clear5() {
 }
 
 void Editing::Clear6() {
+    sheet_.working().clear();
     emptyAll(sheet_, kDifferencesAndMaxRunby);
 }
 

@@ -89,7 +89,29 @@ const EditionTexts k2000{
     "rheostatic and single-speed ac control stroke requirements ",
 };
 
+// As the tooltips above and the reference card name them.
+constexpr EditionRules kRules1996{"A17.1-1996",     "Table 201.4a",   "Rule 201.4a(1)",
+                                  "Rule 201.4a(2)", "Rule 201.3a",    "Rule 107.1e(3)",
+                                  "Rule 107.1k",    "Rule 107.1e(3)", "Rule 107.1e(3)",
+                                  "Rule 107.1h(3)", "Rule 201.4h",    "Rule 205.17"};
+constexpr EditionRules kRules2000{"A17.1-2000 or 2004 or 2005",
+                                  "Table 2.22.4.1",
+                                  "2.22.4.1.1",
+                                  "2.22.4.1.2",
+                                  "2.22.3.1",
+                                  "2.4.6.2(c)",
+                                  "2.4.12.1",
+                                  "2.4.6.2(c)",
+                                  "2.4.6.2(c)",
+                                  "2.4.9(c)",
+                                  "2.22.4.8",
+                                  "2.17.17"};
+
 }  // namespace
+
+const EditionRules& editionRules(Edition edition) {
+    return edition == Edition::A17_1_1996 ? kRules1996 : kRules2000;
+}
 
 const EditionTexts& editionTexts(Edition edition) {
     return edition == Edition::A17_1_1996 ? k1996 : k2000;

@@ -29,4 +29,23 @@ struct EditionTexts {
 
 const EditionTexts& editionTexts(Edition edition);
 
+/// The rules and tables of an edition by the references that its tooltips
+/// and the reference card give, for the working to name.
+struct EditionRules {
+    std::string_view name;           ///< "A17.1-1996"
+    std::string_view strokeTable;    ///< full-stroke oil buffers, listed speeds
+    std::string_view fullStroke;     ///< full-stroke oil buffers, the formula
+    std::string_view reducedStroke;  ///< reduced-stroke oil buffers
+    std::string_view springStroke;   ///< spring buffers
+    std::string_view crosshead;      ///< the minimum clearances, as their rows' tooltips
+    std::string_view refuge;
+    std::string_view shoes;
+    std::string_view obstruct;
+    std::string_view cwtObstruct;
+    std::string_view compression;  ///< partially compressed buffers
+    std::string_view tieDown;      ///< compensating rope tie-down
+};
+
+const EditionRules& editionRules(Edition edition);
+
 }  // namespace tarnwick

@@ -261,6 +261,19 @@ std::string plainText(double value) {
     // Below 1E+15: 15 significant digits, trailing zeros dropped, the
     // scientific form for exponents below -4 and from 15 on ("1E-05").
     if (std::fabs(value) < kExactDigitsBelow) {
+        // A typed or rounded number has 15 significant digits or fewer that
+        // read back as it. Those shortest digits, quick to find, are then
+        // its 15-digit text as well.
+        if (std::fabs(value) >= 1e-4) {
+            char shortest[32];
+            const char* end = fmt::format_to_n(shortest, sizeof shortest, "{}", value).out;
+            const std::string_view s(shortest, static_cast<std::size_t>(end - shortest));
+            const std::size_t first = s.find_first_of("123456789");
+            const std::size_t point = s.find('.');
+            const std::size_t digits =
+                s.size() - first - (point != std::string_view::npos && point > first ? 1 : 0);
+            if (s.find('e') == std::string_view::npos && digits <= 15) return std::string(s);
+        }
         std::string s = fmt::format("{:.15g}", value);
         std::size_t e = s.find('e');
         if (e != std::string::npos) s[e] = 'E';

@@ -13,6 +13,7 @@
 #include "sheet/Elements.h"
 #include "sheet/Platform.h"
 #include "sheet/Utf8.h"
+#include "sheet/Working.h"
 
 namespace tarnwick {
 
@@ -143,6 +144,12 @@ public:
     SheetState& state() { return state_; }
     const SheetState& state() const { return state_; }
 
+    /// The working of the last calculation, which the front ends show as
+    /// it stands (`working().lines()`, or `Working::kNothingCalculated`
+    /// when it has none).
+    Working& working() { return working_; }
+    const Working& working() const { return working_; }
+
     /// Left edge of the window on the screen, in pixels.
     int windowLeft() const { return windowLeft_; }
     void setWindowLeft(int left) { windowLeft_ = left; }
@@ -174,8 +181,14 @@ private:
     Catalogue elements_;
     Element focus_;
     SheetState state_;
+    Working working_;
     bool closed_ = false;
     int windowLeft_ = 0;
 };
+
+/// The code edition the sheet's edition options have chosen.
+inline Edition selectedEdition(const Sheet& sheet) {
+    return sheet.selected(O::opt1996) ? Edition::A17_1_1996 : Edition::A17_1_2000;
+}
 
 }  // namespace tarnwick

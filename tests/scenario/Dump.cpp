@@ -105,6 +105,14 @@ void printer(std::ostream& out, Session& session) {
     }
 }
 
+void working(std::ostream& out, const Sheet& sheet) {
+    out << "  working: " << sheet.working().lines().size() << " lines\n";
+    int number = 0;
+    for (const std::string& line : sheet.working().lines()) {
+        out << "    " << ++number << ' ' << quotedText(line) << '\n';
+    }
+}
+
 }  // namespace
 
 void dump(std::ostream& out, Session& session, std::string_view where) {
@@ -125,6 +133,7 @@ void dump(std::ostream& out, Session& session, std::string_view where) {
     }
     events(out, session);
     printer(out, session);
+    working(out, sheet);
     out << "end of dump\n";
 }
 

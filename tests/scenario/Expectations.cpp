@@ -1,5 +1,6 @@
 #include "Expectations.h"
 
+#include <span>
 #include <string>
 #include <vector>
 
@@ -154,6 +155,27 @@ Problem expectState(Session& session, const Command& c) {
     return "expected " + expected.written() + ", found " + found->written();
 }
 
+/// `expect working-lines N`, `working-line N "TEXT"`, `working-has "TEXT"`.
+Problem expectWorking(Session& session, const Command& c) {
+    const std::span<const std::string> lines = session.sheet().working().lines();
+    const std::string count = std::to_string(lines.size());
+    switch (c.op) {
+        case Op::ExpectWorkingLines:
+            return compare(c.args[0], count);
+        case Op::ExpectWorkingLine: {
+            const std::size_t number = std::stoul(c.args[0]);
+            if (number > lines.size()) return "the working has " + count + " lines";
+            return compareLine(c.args[1], lines[number - 1]);
+        }
+        default:
+            break;
+    }
+    for (const std::string& line : lines) {
+        if (line.find(c.args[0]) != std::string::npos) return std::nullopt;
+    }
+    return "none of the working's " + count + " lines holds " + quotedText(c.args[0]);
+}
+
 /// The expectations on one text field.
 Problem expectField(Session& session, const Command& c) {
     F f{};
@@ -191,6 +213,13 @@ Problem compareText(const std::string& expected, const std::string& found) {
     if (expected == found) return std::nullopt;
     return "expected " + quotedText(expected) + ", found " + quotedText(found) +
            differenceHint("text", expected, found);
+}
+
+Problem compareLine(const std::string& expected, const std::string& found) {
+    if (expected.empty() || expected.back() != '*') return compareText(expected, found);
+    const std::string_view start(expected.data(), expected.size() - 1);
+    if (found.starts_with(start)) return std::nullopt;
+    return "expected " + quotedText(expected) + ", found " + quotedText(found);
 }
 
 Problem check(Session& session, const Command& c) {
@@ -238,6 +267,10 @@ Problem check(Session& session, const Command& c) {
             return expectState(session, c);
         case Op::ExpectClosed:
             return compare(c.args[0], yesNo(sheet.closed()));
+        case Op::ExpectWorkingLines:
+        case Op::ExpectWorkingLine:
+        case Op::ExpectWorkingHas:
+            return expectWorking(session, c);
         default:
             break;
     }

@@ -20,4 +20,8 @@ Problem takeEvent(Session& session, const std::string& expected);
 /// they part.
 Problem compareText(const std::string& expected, const std::string& found);
 
+/// Compares a line with its expected text, in which a `*` at the end
+/// matches any rest.
+Problem compareLine(const std::string& expected, const std::string& found);
+
 }  // namespace tarnwick::scenario

@@ -22,14 +22,7 @@ Problem expectReportLine(const HeadlessPrinter& printer, const Command& c) {
     if (number > lines.size()) {
         return "the last report has " + std::to_string(lines.size()) + " lines";
     }
-    const std::string found = reportLineText(lines[number - 1]);
-    std::string expected = c.args[1];
-    if (!expected.empty() && expected.back() == '*') {
-        expected.pop_back();
-        if (found.starts_with(expected)) return std::nullopt;
-        return "expected " + quotedText(expected + "*") + ", found " + quotedText(found);
-    }
-    return compareText(expected, found);
+    return compareLine(c.args[1], reportLineText(lines[number - 1]));
 }
 
 }  // namespace

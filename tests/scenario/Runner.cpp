@@ -8,6 +8,7 @@
 #include "Player.h"
 #include "Printing.h"
 #include "Session.h"
+#include "tests/support/SheetInvariants.h"
 
 namespace tarnwick::scenario {
 
@@ -76,6 +77,12 @@ std::optional<Failure> runScenario(const Scenario& scenario, const std::string& 
             current = &command;
             Problem problem = execute(session, command, file, out);
             session.noteEvents(command.line);
+            // Whatever a scenario expects, the working never disagrees with
+            // the sheet.
+            if (!problem && command.group != Group::Expect) {
+                const testsupport::Problems working = testsupport::workingProblems(session.sheet());
+                if (!working.empty()) problem = working.front();
+            }
             if (problem) return Failure{command.line, command.head + ": " + *problem};
         }
     } catch (const std::exception& e) {

@@ -51,6 +51,9 @@ enum class Op {
     ExpectTooltip,
     ExpectState,
     ExpectClosed,
+    ExpectWorkingLines,
+    ExpectWorkingLine,
+    ExpectWorkingHas,
     // Printing: dialog answers, the printer's settings and what was printed.
     Reminder,
     PrintDialog,

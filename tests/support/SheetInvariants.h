@@ -5,7 +5,9 @@
 // session fuzz target.
 #pragma once
 
+#include <algorithm>
 #include <array>
+#include <span>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -136,9 +138,78 @@ inline Problems textProblems(const Sheet& sheet, std::string_view where, std::st
     return {std::string(where) + " holds inf, nan or -0.00: \"" + std::string(text) + "\""};
 }
 
+namespace detail {
+
+/// Whether `line` shows `figure` as a whole: not as a part of a longer number.
+inline bool showsFigure(std::string_view line, std::string_view figure) {
+    const auto numeric = [](char c) { return (c >= '0' && c <= '9') || c == '.'; };
+    for (std::size_t at = line.find(figure); at != std::string_view::npos;
+         at = line.find(figure, at + 1)) {
+        const std::size_t end = at + figure.size();
+        const bool before = at > 0 && numeric(line[at - 1]) && numeric(figure.front());
+        const bool after = end < line.size() && numeric(line[end]) && numeric(figure.back());
+        if (!before && !after) return true;
+    }
+    return false;
+}
+
+}  // namespace detail
+
+/// The working never disagrees with the sheet: each figure that a line of it
+/// states is the text of the field it stands for (for an entry that a step
+/// read, the field's reading), and the line shows it; no line holds inf, nan
+/// or -0.00; and after a calculation that ran to its end, every figure of
+/// the sheet's own column, its differences and its maximum runby has a line
+/// that states it.
+inline Problems workingProblems(const Sheet& sheet) {
+    Problems out;
+    const Working& working = sheet.working();
+    const std::span<const std::string> lines = working.lines();
+    for (const Working::Figure& figure : working.figures()) {
+        const std::string where = "working line " + std::to_string(figure.line + 1);
+        if (figure.line >= lines.size()) {
+            out.push_back(where + " states a figure but does not exist");
+            continue;
+        }
+        const std::string& text = sheet.text(figure.field);
+        const double reading = lenient(text);
+        const std::string found = figure.reading ? plainText(reading == 0 ? 0.0 : reading) : text;
+        if (found != figure.text) {
+            out.push_back(
+                where + " states " + detail::describe(figure.field, figure.text) +
+                (figure.reading ? ", but the field reads \"" : ", but the field holds \"") + found +
+                "\": " + lines[figure.line]);
+        }
+        if (!detail::showsFigure(lines[figure.line], figure.text)) {
+            out.push_back(where + " does not show the \"" + figure.text + "\" it states for " +
+                          std::string(name(figure.field)) + ": " + lines[figure.line]);
+        }
+    }
+    for (const std::string& line : lines) {
+        Problems more = textProblems(sheet, "working line", line);
+        out.insert(out.end(), more.begin(), more.end());
+    }
+    if (!working.complete()) return out;
+    const auto stated = [&working](F f) {
+        for (const Working::Figure& figure : working.figures()) {
+            if (figure.field == f && !figure.reading) return true;
+        }
+        return false;
+    };
+    const auto unstated = [&](F f) {
+        if (!sheet.text(f).empty() && !stated(f)) {
+            out.push_back("no working line states " + detail::describe(f, sheet.text(f)));
+        }
+    };
+    for (F f : sheet.state().IsImperial ? kImperialResults : kMetricResults) unstated(f);
+    for (F f : kDifferences) unstated(f);
+    return out;
+}
+
 /// What holds after every action: one option of each pair selected; every
 /// field the program writes empty or a number, never "inf", "nan" or
-/// "-0.00"; every entry twin the conversion of the field the user types into.
+/// "-0.00"; every entry twin the conversion of the field the user types into;
+/// the working agreeing with the sheet.
 inline Problems sheetProblems(const Sheet& sheet) {
     Problems out;
     for (int i = 0; i < kOptionCount; i += 2) {
@@ -175,6 +246,8 @@ inline Problems sheetProblems(const Sheet& sheet) {
                           detail::describe(from, source) + " (\"" + expected + "\")");
         }
     }
+    Problems working = workingProblems(sheet);
+    out.insert(out.end(), working.begin(), working.end());
     return out;
 }
 
@@ -195,6 +268,9 @@ inline Problems sheetDifferences(const Sheet& a, const Sheet& b) {
         out.push_back("the focus differs: " + name(a.focus()) + ", " + name(b.focus()));
     if (!(a.state() == b.state())) out.push_back("the sheet-level values differ");
     if (a.windowLeft() != b.windowLeft()) out.push_back("the window's left edge differs");
+    const auto aLines = a.working().lines(), bLines = b.working().lines();
+    if (!std::equal(aLines.begin(), aLines.end(), bLines.begin(), bLines.end()))
+        out.push_back("the working differs");
     return out;
 }
 
