@@ -250,8 +250,20 @@ std::optional<Message> Reference::messageFor(M menu) {
     }
 }
 
+Message Reference::workingMessage(const Working& working) {
+    std::string prompt(working.empty() ? Working::kNothingCalculated : "");
+    for (std::size_t i = 0; i < working.lines().size(); ++i) {
+        prompt += (i > 0 ? "\r\n" : "") + working.lines()[i];
+    }
+    return {std::move(prompt), "Working", Icon::None, Buttons::Ok, Answer::Ok, true};
+}
+
 void Reference::show(M menu) {
-    if (std::optional<Message> message = messageFor(menu)) sheet_.message(*message);
+    if (menu == M::mnuShowWorking) {
+        sheet_.message(workingMessage(sheet_.working()));
+    } else if (std::optional<Message> message = messageFor(menu)) {
+        sheet_.message(*message);
+    }
 }
 
 }  // namespace tarnwick

@@ -1,5 +1,6 @@
 // The Formulas & Info menu: twelve fixed reference messages on buffer strokes
-// and the maximum upward movement.
+// and the maximum upward movement; and the page that shows the working of
+// the last calculation beside them.
 #pragma once
 
 #include <optional>
@@ -17,7 +18,12 @@ public:
     /// The message of a Formulas & Info leaf; nothing for any other item.
     static std::optional<Message> messageFor(M menu);
 
-    /// Shows the message of a Formulas & Info leaf; other items are ignored.
+    /// The working of the last calculation as a page to read, each of its
+    /// lines one line of the page; what an empty working's page says.
+    static Message workingMessage(const Working& working);
+
+    /// Shows the message of a Formulas & Info leaf, or the working for Show
+    /// Working; other items are ignored.
     void show(M menu);
 
 private:

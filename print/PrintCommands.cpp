@@ -4,6 +4,7 @@
 #include <vector>
 
 #include "print/DataReport.h"
+#include "print/WorkingReport.h"
 #include "sheet/Platform.h"
 
 namespace tarnwick {
@@ -61,25 +62,40 @@ void PrintCommands::reportFailure(const char* printout, const PrintFailure& fail
 // A cancelled print dialog ends either command at once and silently; a
 // printer error ends it with a message. What was set until then stays as it
 // is.
+void PrintCommands::printReport(const std::vector<ReportLine>& report) {
+    Printer& printer = platform_.printer();
+    const std::string savedName = printer.fontName();
+    const float savedSize = printer.fontSize();
+    const int savedOrientation = printer.orientation();
+    printer.setFontName("Courier New");
+    printer.setFontSize(14);
+    printer.setOrientation(1);
+    printLines(printer, report);
+    printer.endDocument();
+    printer.setFontName(savedName);
+    printer.setFontSize(savedSize);
+    printer.setOrientation(savedOrientation);
+    printer.setBold(false);
+}
+
 void PrintCommands::mnuPrintData_Click() {
     try {
         if (!prepare("35 characters may be used to identify this elevator.", true)) return;
-        const std::vector<ReportLine> report = dataReport(sheet_, platform_.shortDate());
-        Printer& printer = platform_.printer();
-        const std::string savedName = printer.fontName();
-        const float savedSize = printer.fontSize();
-        const int savedOrientation = printer.orientation();
-        printer.setFontName("Courier New");
-        printer.setFontSize(14);
-        printer.setOrientation(1);
-        printLines(printer, report);
-        printer.endDocument();
-        printer.setFontName(savedName);
-        printer.setFontSize(savedSize);
-        printer.setOrientation(savedOrientation);
-        printer.setBold(false);
+        printReport(dataReport(sheet_, platform_.shortDate()));
     } catch (const PrintFailure& failure) {
         reportFailure(dataReportName, failure);
+    }
+}
+
+// The working asks for no identification and shows no reminder: it prints
+// in portrait, as the data report does.
+void PrintCommands::mnuPrintWorking_Click() {
+    try {
+        platform_.printer().setDocumentName(documentName(sheet_.text(F::txtID), workingName));
+        if (!platform_.showPrintDialog()) return;
+        printReport(workingReport(sheet_, platform_.shortDate()));
+    } catch (const PrintFailure& failure) {
+        reportFailure(workingName, failure);
     }
 }
 

@@ -173,6 +173,12 @@ void menus(Catalogue& c) {
         menu(c, imperial[i], movement[i], M::mnuImperial, true);
         menu(c, metric[i], movement[i], M::mnuMetConds, true);
     }
+    // The working of the last calculation: every figure with the numbers
+    // that gave it, to read and to print.
+    menu(c, M::mnuWorking, "&Working", M::mnuWorking, false);
+    c.menus[idx(M::mnuWorking)].topLevel = true;
+    menu(c, M::mnuShowWorking, "&Show Working", M::mnuWorking, true);
+    menu(c, M::mnuPrintWorking, "&Print Working", M::mnuWorking, true);
 }
 
 }  // namespace

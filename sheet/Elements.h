@@ -45,7 +45,8 @@ namespace tarnwick {
     X(mnuPrint) X(mnuPrintData) X(mnuPrintForm) X(mnuFormula) X(mnuBufferStrokes) X(mnuOil)      \
     X(mnuSpring) X(mnuReducedStroke) X(mnu1996) X(mnu2000) X(mnuHyphen) X(mnuConditions)         \
     X(mnuImperial) X(mnuImpSpring) X(mnuImpComp) X(mnuImpReduced) X(mnuImpOtherOil)              \
-    X(mnuMetConds) X(mnuMetSpring) X(mnuMetComp) X(mnuMetReduced) X(mnuMetOtherOil)
+    X(mnuMetConds) X(mnuMetSpring) X(mnuMetComp) X(mnuMetReduced) X(mnuMetOtherOil)             \
+    X(mnuWorking) X(mnuShowWorking) X(mnuPrintWorking)
 // clang-format on
 
 #define TARNWICK_ENUMERATOR(name) name,

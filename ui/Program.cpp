@@ -31,6 +31,9 @@ void Program::chosen(M menu) {
         case M::mnuPrintForm:
             printing_.mnuPrintForm_Click();
             break;
+        case M::mnuPrintWorking:
+            printing_.mnuPrintWorking_Click();
+            break;
         default:
             reference_.show(menu);
             break;

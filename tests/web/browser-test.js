@@ -352,7 +352,7 @@ function desktopReport(ids, id, date) {
         'expect printdialog', 'dump', ''].join('\n'));
     const dump = execFileSync(process.execPath, [path.join(site, '..', 'tarnwick-scenario.js'), file], { encoding: 'utf8' });
     const rows = [];
-    for (const [, line] of dump.split('last report:')[1].matchAll(/^ {4}\d+ "(.*)"$/gm)) {
+    for (const [, line] of dump.split('last report:')[1].split('  working:')[0].matchAll(/^ {4}\d+ "(.*)"$/gm)) {
         const [, size, bold, items] = /^(\d+)(b?) ?(.*)$/.exec(line.replace(/\\(.)/g, '$1').replace('6/30/2005', date));
         let row = '';
         for (const [i, piece] of items.split(/\[@(\d+)\]/).entries()) {
