@@ -2,6 +2,8 @@
 
 #include <cstddef>
 
+#include "sheet/Utf8.h"
+
 namespace tarnwick::screen {
 
 namespace {
@@ -266,26 +268,39 @@ std::string plainText(std::string_view text) {
     return out;
 }
 
-std::string withoutAccessKey(std::string_view caption) {
-    std::string out;
+ShownCaption shownCaption(std::string_view caption) {
+    ShownCaption shown;
+    std::string* run = &shown.before;
     for (std::size_t i = 0; i < caption.size(); ++i) {
-        if (caption[i] == '&' && i + 1 < caption.size()) ++i;
-        out += caption[i];
+        if (caption[i] != '&' || i + 1 == caption.size()) {
+            *run += caption[i];
+            continue;
+        }
+        ++i;
+        if (caption[i] == '&' || run != &shown.before) {
+            // "&&" is one ampersand; after the key a mark marks nothing.
+            *run += caption[i];
+            continue;
+        }
+        std::size_t end = i + 1;
+        while (end < caption.size() && !beginsCharacter(caption[end])) ++end;
+        shown.key.assign(caption.substr(i, end - i));
+        run = &shown.after;
+        i = end - 1;
     }
-    return std::string(trimmed(out));
+    return shown;
+}
+
+std::string withoutAccessKey(std::string_view caption) {
+    const ShownCaption shown = shownCaption(caption);
+    return std::string(trimmed(shown.before + shown.key + shown.after));
 }
 
 char accessKey(std::string_view caption) {
-    for (std::size_t i = 0; i + 1 < caption.size(); ++i) {
-        if (caption[i] != '&') continue;
-        const char c = caption[++i];
-        if (c == '&') continue;
-        // A control character marks nothing; a key beyond ASCII is none
-        // that a char can hold.
-        if (c >= ' ' && c < '\x7F') return c;
-        if (static_cast<unsigned char>(c) >= 0x80) return 0;
-    }
-    return 0;
+    const std::string key = shownCaption(caption).key;
+    // A control character marks nothing; a key beyond ASCII is none that a
+    // char can hold.
+    return key.size() == 1 && key[0] >= ' ' && key[0] < '\x7F' ? key[0] : 0;
 }
 
 std::string accessibleName(const Sheet& sheet, F f) {

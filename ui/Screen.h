@@ -116,6 +116,16 @@ std::span<const Element> tabOrder();
 /// blank, tab, line feed, vertical tab, form feed, carriage return, U+0085 and
 /// the Unicode space, line and paragraph separators (U+00A0 among them).
 std::string plainText(std::string_view text);
+/// A caption as a front end shows it, split around its access key: the
+/// character after the first single '&' (whole, if beyond ASCII), shown
+/// underlined; "&&" is one '&', and a trailing '&' stays. Without a key the
+/// whole caption is `before`.
+struct ShownCaption {
+    std::string before;
+    std::string key;
+    std::string after;
+};
+ShownCaption shownCaption(std::string_view caption);
 /// A caption without its access-key marks ("&Calculate" -> "Calculate"; "&&"
 /// is one '&'), white space at either end dropped.
 std::string withoutAccessKey(std::string_view caption);

@@ -24,3 +24,49 @@ std::string quoted(std::string_view text) {
 }
 
 }  // namespace tarnwick::json
+
+namespace tarnwick::json {
+
+void Writer::separate() {
+    if (!out_.empty() && out_.back() != '{' && out_.back() != '[' && out_.back() != ':') {
+        out_ += ',';
+    }
+}
+
+Writer& Writer::open(char bracket) {
+    separate();
+    out_ += bracket;
+    return *this;
+}
+
+Writer& Writer::close(char bracket) {
+    out_ += bracket;
+    return *this;
+}
+
+Writer& Writer::key(std::string_view name) {
+    separate();
+    out_ += quoted(name);
+    out_ += ':';
+    return *this;
+}
+
+Writer& Writer::value(std::string_view text) {
+    separate();
+    out_ += quoted(text);
+    return *this;
+}
+
+Writer& Writer::value(int number) {
+    separate();
+    out_ += std::to_string(number);
+    return *this;
+}
+
+Writer& Writer::value(bool on) {
+    separate();
+    out_ += on ? "true" : "false";
+    return *this;
+}
+
+}  // namespace tarnwick::json

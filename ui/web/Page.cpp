@@ -143,7 +143,11 @@ std::string screenDescription() {
                        ",\"tabStop\":" + boolean(b.tabStop) + "}";
             });
     json += ",\"menus\":" + array(catalogue.menus, [](const MenuElement& m) {
+                const screen::ShownCaption shown = screen::shownCaption(m.caption);
                 return "{\"caption\":" + json::quoted(m.caption) +
+                       ",\"shown\":{\"before\":" + json::quoted(shown.before) +
+                       ",\"key\":" + json::quoted(shown.key) +
+                       ",\"after\":" + json::quoted(shown.after) + "}" +
                        ",\"shortcut\":" + json::quoted(m.shortcut) +
                        ",\"parent\":" + number(idx(m.parent)) +
                        ",\"topLevel\":" + boolean(m.topLevel) + ",\"leaf\":" + boolean(m.leaf) +

@@ -4,7 +4,9 @@
 
 #include <cstdlib>
 #include <memory>
+#include <vector>
 
+#include "ui/ActionLines.h"
 #include "ui/web/Json.h"
 
 // The page's dialogs (ui/web/site/dialogs.js) answer with promises; the
@@ -14,8 +16,8 @@ EM_ASYNC_JS(int, pageShowMessage, (const char* json),
             { return await tarnwickPage.showMessage(JSON.parse(UTF8ToString(json))); });
 
 // The answer comes back in memory the C++ side frees.
-EM_ASYNC_JS(char*, pagePromptText, (const char* prompt, const char* title), {
-    const text = await tarnwickPage.promptText(UTF8ToString(prompt), UTF8ToString(title));
+EM_ASYNC_JS(char*, pagePromptText, (const char* json), {
+    const text = await tarnwickPage.promptText(JSON.parse(UTF8ToString(json)));
     const size = lengthBytesUTF8(text) + 1;
     const buffer = _malloc(size);
     stringToUTF8(text, buffer, size);
@@ -49,29 +51,44 @@ std::string taken(char* text) {
 
 Answer WebPlatform::showMessage(const Message& message) {
     const bool yesNoCancel = message.buttons == Buttons::YesNoCancel;
-    std::string json = "{\"prompt\":" + json::quoted(message.prompt);
-    json += ",\"title\":" + json::quoted(message.title);
-    json += ",\"icon\":" + json::quoted(iconName(message.icon));
-    json += std::string(",\"buttons\":") + (yesNoCancel ? "\"yesnocancel\"" : "\"ok\"");
-    json += ",\"default\":" +
-            json::quoted(answerName(yesNoCancel ? message.defaultButton : Answer::Ok));
-    json += std::string(",\"card\":") + (message.referenceCard ? "true" : "false") + "}";
-    switch (pageShowMessage(json.c_str())) {
-        case 1:
-            return Answer::Yes;
-        case 2:
-            return Answer::No;
-        case 3:
-            return Answer::Cancel;
-        default:
-            break;
-    }
+    const std::vector<Answer> offered = yesNoCancel
+                                            ? std::vector{Answer::Yes, Answer::No, Answer::Cancel}
+                                            : std::vector{Answer::Ok};
     // Closing a box without Cancel is its OK.
-    return yesNoCancel ? Answer::Cancel : Answer::Ok;
+    const Answer closing = yesNoCancel ? Answer::Cancel : Answer::Ok;
+    json::Writer json;
+    json.open('{')
+        .member("prompt", message.prompt)
+        .member("title", message.title)
+        .member("icon", iconName(message.icon))
+        .member("card", message.referenceCard);
+    json.key("answers").open('[');
+    for (const Answer answer : offered) {
+        json.open('{')
+            .member("caption", answerWord(answer))
+            .member("code", static_cast<int>(answer))
+            .close('}');
+    }
+    json.close(']')
+        .member("default", static_cast<int>(yesNoCancel ? message.defaultButton : Answer::Ok))
+        .member("close", static_cast<int>(closing))
+        .close('}');
+    const int code = pageShowMessage(json.text().c_str());
+    for (const Answer answer : offered) {
+        if (code == static_cast<int>(answer)) return answer;
+    }
+    return closing;
 }
 
 std::string WebPlatform::promptText(const std::string& prompt, const std::string& title) {
-    return taken(pagePromptText(prompt.c_str(), title.c_str()));
+    json::Writer json;
+    json.open('{')
+        .member("prompt", prompt)
+        .member("title", title)
+        .member("ok", answerWord(Answer::Ok))
+        .member("cancel", answerWord(Answer::Cancel))
+        .close('}');
+    return taken(pagePromptText(json.text().c_str()));
 }
 
 int WebPlatform::screenWidth() {
@@ -80,13 +97,19 @@ int WebPlatform::screenWidth() {
 
 void WebPlatform::showReminder(const ReminderView& view,
                                const std::function<void()>& checkBoxClicked) {
-    const std::string json = "{\"caption\":" + json::quoted(view.caption) +
-                             ",\"message\":" + json::quoted(view.message) +
-                             ",\"checkBox\":" + json::quoted(view.checkBox) +
-                             ",\"portrait\":" + (view.portrait ? "true" : "false") + "}";
+    json::Writer json;
+    json.open('{')
+        .member("caption", view.caption)
+        .member("message", view.message)
+        .member("checkBox", view.checkBox)
+        .member("portrait", view.portrait)
+        .member("ok", answerWord(Answer::Ok))
+        .close('}');
     // The clicks arrive once the reminder has closed: nothing reads what
     // they change while it is open.
-    for (int clicks = pageShowReminder(json.c_str()); clicks > 0; --clicks) checkBoxClicked();
+    for (int clicks = pageShowReminder(json.text().c_str()); clicks > 0; --clicks) {
+        checkBoxClicked();
+    }
 }
 
 std::string WebPlatform::shortDate() {

@@ -25,17 +25,34 @@ EM_JS(void, pageField,
           });
       });
 
-EM_JS(void, pageLabel, (int id, const char* caption, const char* tooltip, bool enabled), {
-    tarnwickPage.label(
-        id, {caption : UTF8ToString(caption), tooltip : UTF8ToString(tooltip), enabled : enabled});
-});
+// A caption goes as written and as shown: split around its access key.
+EM_JS(void, pageLabel,
+      (int id, const char* caption, const char* before, const char* key, const char* after,
+       const char* tooltip, bool enabled),
+      {
+          tarnwickPage.label(id, {
+              caption : UTF8ToString(caption),
+              shown : {
+                  before : UTF8ToString(before),
+                  key : UTF8ToString(key),
+                  after : UTF8ToString(after)
+              },
+              tooltip : UTF8ToString(tooltip),
+              enabled : enabled
+          });
+      });
 
 EM_JS(void, pageOption,
-      (int id, const char* caption, const char* description, bool selected, bool enabled,
-       const char* name),
+      (int id, const char* caption, const char* before, const char* key, const char* after,
+       const char* description, bool selected, bool enabled, const char* name),
       {
           tarnwickPage.option(id, {
               caption : UTF8ToString(caption),
+              shown : {
+                  before : UTF8ToString(before),
+                  key : UTF8ToString(key),
+                  after : UTF8ToString(after)
+              },
               description : UTF8ToString(description),
               selected : selected,
               enabled : enabled,
@@ -44,9 +61,16 @@ EM_JS(void, pageOption,
       });
 
 EM_JS(void, pageButton,
-      (int id, const char* caption, const char* description, bool enabled, const char* name), {
+      (int id, const char* caption, const char* before, const char* key, const char* after,
+       const char* description, bool enabled, const char* name),
+      {
           tarnwickPage.button(id, {
               caption : UTF8ToString(caption),
+              shown : {
+                  before : UTF8ToString(before),
+                  key : UTF8ToString(key),
+                  after : UTF8ToString(after)
+              },
               description : UTF8ToString(description),
               enabled : enabled,
               name : UTF8ToString(name)
@@ -80,20 +104,26 @@ void WebView::mirror(F f) {
 }
 
 void WebView::mirror(L l) {
-    pageLabel(idx(l), sheet_.caption(l).c_str(), screen::description(sheet_, l).c_str(),
-              sheet_.enabled(l));
+    const std::string& caption = sheet_.caption(l);
+    const screen::ShownCaption shown = screen::shownCaption(caption);
+    pageLabel(idx(l), caption.c_str(), shown.before.c_str(), shown.key.c_str(), shown.after.c_str(),
+              screen::description(sheet_, l).c_str(), sheet_.enabled(l));
 }
 
 void WebView::mirror(O o) {
     const OptionElement& option = sheet_.option(o);
-    pageOption(idx(o), option.caption.c_str(), screen::description(sheet_, o).c_str(),
-               option.selected, option.enabled, screen::accessibleName(sheet_, o).c_str());
+    const screen::ShownCaption shown = screen::shownCaption(option.caption);
+    pageOption(idx(o), option.caption.c_str(), shown.before.c_str(), shown.key.c_str(),
+               shown.after.c_str(), screen::description(sheet_, o).c_str(), option.selected,
+               option.enabled, screen::accessibleName(sheet_, o).c_str());
 }
 
 void WebView::mirror(B b) {
     const ButtonElement& button = sheet_.button(b);
-    pageButton(idx(b), button.caption.c_str(), screen::description(sheet_, b).c_str(),
-               button.enabled, screen::accessibleName(sheet_, b).c_str());
+    const screen::ShownCaption shown = screen::shownCaption(button.caption);
+    pageButton(idx(b), button.caption.c_str(), shown.before.c_str(), shown.key.c_str(),
+               shown.after.c_str(), screen::description(sheet_, b).c_str(), button.enabled,
+               screen::accessibleName(sheet_, b).c_str());
 }
 
 }  // namespace tarnwick

@@ -2,7 +2,8 @@
 // menu bar and the sheet as they stand after the start, with the page's style
 // (SOURCE_DIR/style.css and the rules that place the sheet's elements in its
 // grid) and its early scripts (SOURCE_DIR/early.js, which fetches the
-// program, and SOURCE_DIR/input.js, the page's input path) inline, so that the
+// program, SOURCE_DIR/input.js, the page's input path, and SOURCE_DIR/keys.js,
+// its keyboard) inline, so that the
 // browser paints the sheet from the one file before the WebAssembly has
 // arrived. Nothing here knows the sheet: the page's own scripts
 // (SITE_DIR/tarnwick-page.js) build it over the program itself (tarnwick.js
@@ -90,7 +91,7 @@ function inline(page, link, tag, text, directive) {
     // The style and the early script go into the page itself, so that its
     // first paint waits for no second request; the page's policy allows
     // these two by their digests and no other inline style or script.
-    const early = fs.readFileSync(path.join(source, 'early.js'), 'utf8') + '\n' + input;
+    const early = ['early.js', 'input.js', 'keys.js'].map((file) => fs.readFileSync(path.join(source, file), 'utf8')).join('\n');
     page = inline(page, '<link rel="stylesheet" href="style.css">', 'style', style, 'style-src');
     page = inline(page, '<script src="tarnwick-early.js"></script>', 'script', early, 'script-src');
     fs.writeFileSync(path.join(site, 'index.html'), page);

@@ -132,6 +132,16 @@ TEST(ScreenText, AccessKeysAndPlainText) {
         EXPECT_EQ(withoutAccessKey(c.caption), c.bare) << c.caption;
         EXPECT_EQ(accessKey(c.caption), c.key) << c.caption;
     }
+    // As shown: the key whole where it is beyond ASCII, later marks dropped.
+    const ShownCaption shown = shownCaption(
+        "Cl&\xC3\xAB"
+        "ar && &Go");
+    EXPECT_EQ(shown.before + '|' + shown.key + '|' + shown.after,
+              "Cl|\xC3\xAB"
+              "|ar & Go");
+    EXPECT_EQ(accessKey("Cl&\xC3\xAB"
+                        "ar"),
+              0);
     // White space as a screen reader's text has it: ends dropped, runs one
     // blank, the no-break and ideographic spaces among it.
     EXPECT_EQ(plainText(" \tTwo\r\n\v\flines  here\f"), "Two lines here");

@@ -11,8 +11,6 @@
 
     page.dialogOpen = () => open > 0;
 
-    const Answer = { ok: 0, yes: 1, no: 2, cancel: 3 };
-
     const icons = {
         critical: ['#c4161c', 'M9 9 L19 19 M19 9 L9 19'],
         question: ['#1f4e9c', null, '?'],
@@ -141,11 +139,11 @@
         return lines;
     }
 
-    // The message box: icon, prompt with its line breaks, OK or
-    // Yes/No/Cancel with the default button focused, so that Enter presses
-    // it. Closing answers Cancel where it is offered, else OK.
+    // The message box: icon, prompt with its line breaks, and the answers
+    // the program offers, each its caption and the code it answers with,
+    // the default one focused, so that Enter presses it. Closing answers
+    // with the program's closing code.
     page.showMessage = function (m) {
-        const yesNoCancel = m.buttons === 'yesnocancel';
         const lines = m.prompt.split('\r\n');
         return showDialog(
             m.title,
@@ -170,23 +168,21 @@
                 } else {
                     body.append(text);
                 }
-                const answers = yesNoCancel ? ['yes', 'no', 'cancel'] : ['ok'];
                 let focus = null;
-                for (const answer of answers) {
-                    const caption = answer === 'ok' ? 'OK' : answer[0].toUpperCase() + answer.slice(1);
-                    const button = addButton(row, caption, () => finish(Answer[answer]));
-                    if (answer === m.default) {
+                for (const answer of m.answers) {
+                    const button = addButton(row, answer.caption, () => finish(answer.code));
+                    if (answer.code === m.default) {
                         focus = button;
                         button.classList.add('default');
                     }
                 }
                 return focus || row.firstElementChild;
             },
-            () => (yesNoCancel ? Answer.cancel : Answer.ok));
+            () => m.close);
     };
 
     // One line of text; empty when the user cancels.
-    page.promptText = function (prompt, title) {
+    page.promptText = function ({ prompt, title, ok, cancel }) {
         return showDialog(
             title,
             'prompt-box',
@@ -206,8 +202,8 @@
                     finish(input.value);
                 });
                 body.append(form);
-                addButton(row, 'OK', () => finish(input.value)).classList.add('default');
-                addButton(row, 'Cancel', () => finish(''));
+                addButton(row, ok, () => finish(input.value)).classList.add('default');
+                addButton(row, cancel, () => finish(''));
                 return input;
             },
             () => '');
@@ -231,7 +227,7 @@
                 box.addEventListener('click', () => ++clicks);
                 label.append(box, ' ' + r.checkBox);
                 body.append(message, label);
-                const ok = addButton(row, 'OK', () => finish(clicks));
+                const ok = addButton(row, r.ok, () => finish(clicks));
                 ok.classList.add('default');
                 return ok;
             },

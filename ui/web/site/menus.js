@@ -172,7 +172,7 @@
             item.dataset.menu = id;
             item.tabIndex = -1;
             const caption = page.make('span', 'caption', item);
-            item.dataset.accessKey = renderCaption(caption, menu.caption);
+            item.dataset.accessKey = renderCaption(caption, menu.caption, menu.shown);
             if (menu.shortcut) {
                 item.setAttribute('aria-keyshortcuts', menu.shortcut.replace('Ctrl', 'Control'));
                 const shortcut = page.make('span', 'shortcut', item);

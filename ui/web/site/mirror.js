@@ -44,35 +44,21 @@ tarnwickPage.make = function (tag, className, parent) {
 };
 
 
-// A caption with an access key: "&Calculate" shows C underlined; "&&" is
-// one ampersand. Returns the key, lower case, or '' when there is none.
-function renderCaption(element, caption) {
-    if (element.dataset.caption === caption) return element.dataset.accessKey || '';
-    element.dataset.caption = caption;
-    element.textContent = '';
-    let key = '';
-    let run = '';
-    for (let i = 0; i < caption.length; ++i) {
-        const c = caption[i];
-        if (c === '&' && i + 1 < caption.length) {
-            const next = caption[++i];
-            if (next === '&') {
-                run += '&';
-                continue;
-            }
-            element.append(run);
-            run = '';
+// A caption as the program shows it, split around its access key: the
+// key's character underlined. Returns the access key, lower case, or ''
+// when there is none.
+function renderCaption(element, caption, { before, key, after }) {
+    if (element.dataset.caption !== caption) {
+        element.dataset.caption = caption;
+        element.textContent = before;
+        if (key) {
             const u = document.createElement('u');
-            u.textContent = next;
-            element.append(u);
-            if (!key) key = next.toLowerCase();
-            continue;
+            u.textContent = key;
+            element.append(u, after);
         }
-        run += c;
+        element.dataset.accessKey = key.toLowerCase();
     }
-    element.append(run);
-    element.dataset.accessKey = key;
-    return key;
+    return element.dataset.accessKey;
 }
 
 function setAttr(element, name, value) {
@@ -136,10 +122,10 @@ tarnwickPage.refreshField = function (id) {
 tarnwickPage.label = function (id, l) {
     const label = this.labels[id];
     if (!label) return;
-    renderCaption(label, l.caption);
+    renderCaption(label, l.caption, l.shown);
     setAttr(label, 'title', l.tooltip);
     for (const echo of this.echoes[id] || []) {
-        renderCaption(echo, l.caption);
+        renderCaption(echo, l.caption, l.shown);
         echo.classList.toggle('disabled', !l.enabled);
     }
     if (label.classList.contains('disabled') !== !l.enabled) label.classList.toggle('disabled', !l.enabled);
@@ -148,7 +134,7 @@ tarnwickPage.label = function (id, l) {
 tarnwickPage.option = function (id, o) {
     const option = this.options[id];
     if (!option) return;
-    const key = renderCaption(option.querySelector('.caption'), o.caption);
+    const key = renderCaption(option.querySelector('.caption'), o.caption, o.shown);
     setShortcut(option, key);
     setAttr(option, 'aria-checked', o.selected ? 'true' : 'false');
     setAttr(option, 'aria-disabled', o.enabled ? '' : 'true');
@@ -159,7 +145,7 @@ tarnwickPage.option = function (id, o) {
 tarnwickPage.button = function (id, b) {
     const button = this.buttons[id];
     if (!button) return;
-    setShortcut(button, renderCaption(button.querySelector('.caption'), b.caption));
+    setShortcut(button, renderCaption(button.querySelector('.caption'), b.caption, b.shown));
     if (button.disabled !== !b.enabled) button.disabled = !b.enabled;
     setAttr(button, 'aria-label', b.name);
     setAttr(button, 'title', b.description);
