@@ -255,7 +255,7 @@ Message Reference::workingMessage(const Working& working) {
     for (std::size_t i = 0; i < working.lines().size(); ++i) {
         prompt += (i > 0 ? "\r\n" : "") + working.lines()[i];
     }
-    return {std::move(prompt), "Working", Icon::None, Buttons::Ok, Answer::Ok, true};
+    return {std::move(prompt), "Working", Icon::None, Buttons::Ok, Answer::Ok, true, true};
 }
 
 void Reference::show(M menu) {

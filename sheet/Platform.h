@@ -27,6 +27,9 @@ struct Message {
     /// A page of the reference card: lines laid out with blanks, to be shown
     /// in a fixed-pitch font and unwrapped.
     bool referenceCard = false;
+    /// A card read line by line (the working): each line on its own for a
+    /// screen reader and wrapped where the view is too narrow for it.
+    bool lineByLine = false;
 
     bool operator==(const Message&) const = default;
 };

@@ -4,14 +4,17 @@
 #include <QDialogButtonBox>
 #include <QFontInfo>
 #include <QLabel>
+#include <QPlainTextEdit>
 #include <QPushButton>
 #include <QScreen>
 #include <QTest>
+#include <QTextBlock>
 #include <algorithm>
 
 #include "DialogWatchdog.h"
 #include "GuiTests.h"
 #include "info/Reference.h"
+#include "sheet/Working.h"
 #include "ui/qt/QtPlatform.h"
 #include "ui/qt/ReferenceCard.h"
 
@@ -27,6 +30,7 @@ private slots:
     void everyPageShowsItsLinesWhole_data();
     void everyPageShowsItsLinesWhole();
     void onlyRunningTextIsBrokenAndBetweenWords();
+    void theWorkingIsReadLineByLineAndClosesWithEnter();
 
 private:
     DialogWatchdog watchdog_;
@@ -116,6 +120,27 @@ void ReferenceCardTest::onlyRunningTextIsBrokenAndBetweenWords() {
         // A speed stays with its unit.
         for (const QString& line : lines) QVERIFY(!line.endsWith(QStringLiteral(" 800")));
     }
+}
+
+void ReferenceCardTest::theWorkingIsReadLineByLineAndClosesWithEnter() {
+    Message message = Reference::workingMessage(Working{});
+    QVERIFY(message.lineByLine);
+    QCOMPARE(message.prompt, std::string(Working::kNothingCalculated));
+    message.prompt =
+        "Case One\r\nMinimum clearance, crosshead: base 24 + car's movement 56.02 = 80.02 in";
+    watchdog_.expectDialog([&](QWidget* dialog) {
+        auto* lines = dialog->findChild<QPlainTextEdit*>(QStringLiteral("cardLines"));
+        QVERIFY(lines);
+        QVERIFY(lines->isReadOnly());
+        QCOMPARE(lines->blockCount(), 2);
+        QCOMPARE(lines->document()->findBlockByNumber(1).text(),
+                 QStringLiteral(
+                     "Minimum clearance, crosshead: base 24 + car's movement 56.02 = 80.02 in"));
+        lines->setFocus();
+        QTest::keyClick(lines, Qt::Key_Down);
+        QTest::keyClick(lines, Qt::Key_Return);
+    });
+    QCOMPARE(platform_.showMessage(message), Answer::Ok);
 }
 
 TARNWICK_GUI_TEST(ReferenceCardTest);

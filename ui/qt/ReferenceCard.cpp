@@ -7,6 +7,7 @@
 #include <QFontMetrics>
 #include <QGuiApplication>
 #include <QHBoxLayout>
+#include <QPlainTextEdit>
 #include <QPushButton>
 #include <QScreen>
 #include <QScrollArea>
@@ -55,9 +56,43 @@ QFont cardFont() {
     return font;
 }
 
+namespace {
+
+// A card read line by line: a read-only text the keyboard's caret moves
+// through a line at a time, as a screen reader follows it, that selects
+// and copies; a line too long for the box wraps.
+QPlainTextEdit* linesView(const Message& message, const QWidget* parent) {
+    auto* view = new QPlainTextEdit;
+    view->setObjectName(QStringLiteral("cardLines"));
+    view->setReadOnly(true);
+    view->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
+    view->setFont(cardFont());
+    view->setPlainText(
+        QString::fromStdString(message.prompt).replace(QLatin1String("\r\n"), QLatin1String("\n")));
+    view->setAccessibleName(QString::fromStdString(message.title));
+    const QFontMetrics metrics(view->font());
+    QSize room(metrics.horizontalAdvance(QLatin1Char('0')) * (kColumns + 2),
+               metrics.lineSpacing() * (view->blockCount() + 6));
+    const QScreen* screen = parent ? parent->screen() : QGuiApplication::primaryScreen();
+    if (screen) room = room.boundedTo(screen->availableGeometry().size() - QSize(120, 160));
+    view->setMinimumSize(room);
+    return view;
+}
+
+}  // namespace
+
 ReferenceCard::ReferenceCard(const Message& message, QWidget* parent) : QDialog(parent) {
     setModal(true);
     setWindowTitle(QString::fromStdString(message.title));
+    if (message.lineByLine) {
+        auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok);
+        connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
+        buttons->button(QDialogButtonBox::Ok)->setDefault(true);
+        auto* page = new QVBoxLayout(this);
+        page->addWidget(linesView(message, parent), 1);
+        page->addWidget(buttons);
+        return;
+    }
 
     text_ = new QLabel(cardLines(message.prompt).join(QLatin1Char('\n')));
     text_->setObjectName(QStringLiteral("cardText"));

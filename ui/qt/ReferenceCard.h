@@ -1,6 +1,7 @@
 // A page of the reference card: the formulas and tables of the Formulas &
 // Info menu in a fixed-pitch font, so that their columns of blanks line up,
-// and in a box as wide as their longest line, so that no formula is broken.
+// and in a box as wide as their longest line, so that no formula is broken;
+// and the working of the last calculation, read line by line.
 #pragma once
 
 #include <QDialog>
@@ -18,7 +19,8 @@ public:
     /// A modal box with the message's title, text and icon and an OK button.
     ReferenceCard(const Message& message, QWidget* parent);
 
-    /// The label that shows the text.
+    /// The label that shows the text; none where the card is read line by
+    /// line.
     QLabel* textLabel() const { return text_; }
 
 private:

@@ -61,7 +61,8 @@ Answer WebPlatform::showMessage(const Message& message) {
         .member("prompt", message.prompt)
         .member("title", message.title)
         .member("icon", iconName(message.icon))
-        .member("card", message.referenceCard);
+        .member("card", message.referenceCard)
+        .member("lineByLine", message.lineByLine);
     json.key("answers").open('[');
     for (const Answer answer : offered) {
         json.open('{')

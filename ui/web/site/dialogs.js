@@ -153,9 +153,22 @@
                 body.parentElement.dataset.icon = m.icon;
                 const icon = iconElement(m.icon);
                 if (icon) body.append(icon);
-                const text = document.createElement(m.card ? 'pre' : 'p');
-                text.className = 'prompt';
-                text.textContent = m.card ? lines.flatMap((l) => breakAtBlanks(l, cardColumns)).join('\n') : lines.join('\n');
+                let text;
+                if (m.lineByLine) {
+                    // One paragraph a line, so that a screen reader moves
+                    // through them one by one; a long line wraps.
+                    text = document.createElement('div');
+                    text.className = 'prompt lines';
+                    text.append(...lines.map((line) => {
+                        const p = document.createElement('p');
+                        p.textContent = line;
+                        return p;
+                    }));
+                } else {
+                    text = document.createElement(m.card ? 'pre' : 'p');
+                    text.className = 'prompt';
+                    text.textContent = m.card ? lines.flatMap((l) => breakAtBlanks(l, cardColumns)).join('\n') : lines.join('\n');
+                }
                 if (m.card) {
                     // The card scrolls inside its box where the screen is narrow.
                     const scroller = document.createElement('div');
