@@ -1,0 +1,156 @@
+#include "ui/Grid.h"
+
+#include <array>
+#include <vector>
+
+#include "ui/Screen.h"
+
+namespace tarnwick::screen {
+
+namespace {
+
+/// A place at the natural width.
+constexpr Place at(int row, Column column, int columns = 1, int rows = 1) {
+    return {row, static_cast<int>(column), rows, columns};
+}
+/// No place at the natural width: the cell shows only on a phone.
+constexpr Place kPhoneOnly{0, 0, 0, 0};
+
+/// Lays the cells out in reading order. The phone rows follow that order: a
+/// caption takes a row of its own, the fields after it share the next.
+class GridBuilder {
+public:
+    /// The cells that follow are read with the line of grid row `row`; -1:
+    /// each on its own.
+    void readWith(int row) { line_ = row; }
+    /// A cell at `wide` and, on a phone, in the current row from `column`.
+    void add(Holds holds, Element e, Place wide, int column, int columns = 1) {
+        cells_.push_back({holds, e, wide, {phoneRow_, column, 1, columns}, line_});
+    }
+    /// A cell across a phone row of its own.
+    void addAlone(Holds holds, Element e, Place wide) {
+        add(holds, e, wide, 0, kNarrowColumnCount);
+        nextPhoneRow();
+    }
+    void nextPhoneRow() { ++phoneRow_; }
+
+    /// An entry or result row: the caption, then the twins with their units.
+    void quantityRow(int row, const QuantityRow& r) {
+        readWith(row);
+        addAlone(Holds::RowCaption, r.caption, at(row, Column::Caption));
+        add(Holds::Field, r.imperial, at(row, Column::Imperial), 0);
+        add(Holds::Unit, r.imperialUnit, at(row, Column::ImperialUnit), 1);
+        add(Holds::Field, r.metric, at(row, Column::Metric), 2);
+        add(Holds::Unit, r.metricUnit, at(row, Column::MetricUnit), 3);
+        nextPhoneRow();
+    }
+
+    std::vector<Cell> cells() && { return std::move(cells_); }
+
+private:
+    std::vector<Cell> cells_;
+    int phoneRow_ = 0;
+    int line_ = -1;
+};
+
+// The rows of the grid: the unit row, the entries, the results, the
+// clearances' headings and the clearances.
+constexpr int kUnitRow = 0;
+constexpr int kFirstEntryRow = 1;
+constexpr int kFirstResultRow = kFirstEntryRow + 5;
+constexpr int kHeadingsRow = kFirstResultRow + 2;
+constexpr int kFirstClearanceRow = kHeadingsRow + 1;
+constexpr int kRowCount = kFirstClearanceRow + 5;
+
+std::vector<Cell> layOut() {
+    GridBuilder grid;
+    // The unit buttons, over the imperial column, between the columns and
+    // over the metric column; on a phone the last one takes the rest of
+    // its row.
+    const UnitRow& units = unitRow();
+    grid.readWith(kUnitRow);
+    grid.addAlone(Holds::Heading, units.caption, at(kUnitRow, Column::Caption));
+    grid.add(Holds::SmallButton, units.buttons[0], at(kUnitRow, Column::Imperial), 0);
+    grid.add(Holds::SmallButton, units.buttons[1], at(kUnitRow, Column::BetweenUnits), 1);
+    grid.add(Holds::SmallButton, units.buttons[2], at(kUnitRow, Column::Metric), 2, 2);
+    grid.nextPhoneRow();
+
+    int row = kFirstEntryRow;
+    for (const QuantityRow& r : entryRows()) grid.quantityRow(row++, r);
+    for (const QuantityRow& r : resultRows()) grid.quantityRow(row++, r);
+    const ClearanceHeadings& heads = clearanceHeadings();
+    grid.readWith(kHeadingsRow);
+    grid.addAlone(Holds::RowCaption, heads.rows, at(kHeadingsRow, Column::Caption));
+    row = kFirstClearanceRow;
+    for (const ClearanceRow& r : clearanceRows()) grid.quantityRow(row++, r.quantity);
+
+    // The measured clearances with their differences: beside the minimums
+    // at the natural width, a group of their own below them on a phone. Its
+    // Clear button stands directly above the measured column.
+    grid.readWith(-1);
+    grid.addAlone(Holds::SmallButton, kClearMeasured, at(kHeadingsRow - 1, Column::Measured));
+    grid.readWith(kHeadingsRow);
+    grid.add(Holds::ColumnHeading, heads.measured, at(kHeadingsRow, Column::Measured, 2), 0, 2);
+    grid.add(Holds::ColumnHeading, heads.difference, at(kHeadingsRow, Column::Difference, 2), 2, 2);
+    grid.nextPhoneRow();
+    row = kFirstClearanceRow;
+    for (const ClearanceRow& r : clearanceRows()) {
+        grid.readWith(row);
+        grid.addAlone(Holds::Echo, r.quantity.caption, kPhoneOnly);
+        grid.add(Holds::Field, r.measured, at(row, Column::Measured), 0);
+        grid.add(Holds::Unit, r.measuredUnit, at(row, Column::MeasuredUnit), 1);
+        grid.add(Holds::Field, r.difference, at(row, Column::Difference), 2);
+        grid.add(Holds::Unit, r.differenceUnit, at(row, Column::DifferenceUnit), 3);
+        grid.nextPhoneRow();
+        ++row;
+    }
+
+    // To the right of the entries, above the measured column: the maximum
+    // runby box, the identification under it and Max Runby below that; on
+    // a phone after the clearances.
+    grid.readWith(-1);
+    grid.addAlone(Holds::MaxRunbyBox, maxRunbyBox().caption, at(0, Column::Measured, 4, 3));
+    grid.add(Holds::Button, kMaxRunbyButton, at(5, Column::Measured, 2), 0, 2);
+    grid.nextPhoneRow();
+    grid.addAlone(Holds::Identification, kIdentification, at(3, Column::Measured, 4, 2));
+    return std::move(grid).cells();
+}
+
+constexpr std::array<RowKind, kRowCount> kRows = [] {
+    std::array<RowKind, kRowCount> rows{};
+    for (int r = 0; r < kRowCount; ++r) {
+        rows[r] = r < kFirstEntryRow       ? RowKind::Units
+                  : r < kFirstResultRow    ? RowKind::Entry
+                  : r < kHeadingsRow       ? RowKind::Result
+                  : r < kFirstClearanceRow ? RowKind::Headings
+                                           : RowKind::Clearance;
+    }
+    return rows;
+}();
+
+}  // namespace
+
+std::span<const Cell> gridCells() {
+    static const std::vector<Cell> cells = layOut();
+    return cells;
+}
+
+std::span<const RowKind> gridRows() {
+    return kRows;
+}
+
+std::string_view columnName(Column c) {
+    static constexpr std::array<std::string_view, kColumnCount> kNames{
+        "caption", "imperial", "imperialUnit", "between",    "metric",         "metricUnit",
+        "gap",     "measured", "measuredUnit", "difference", "differenceUnit",
+    };
+    return kNames[static_cast<int>(c)];
+}
+
+std::string_view rowKindName(RowKind kind) {
+    static constexpr std::array<std::string_view, 5> kNames{"units", "entry", "result", "headings",
+                                                            "clearance"};
+    return kNames[static_cast<int>(kind)];
+}
+
+}  // namespace tarnwick::screen
