@@ -1,6 +1,7 @@
 #include "ui/web/Json.h"
 
 #include <cstdio>
+#include <utility>
 
 #include "ui/ActionLines.h"
 
@@ -21,6 +22,70 @@ std::string quoted(std::string_view text) {
         }
     }
     return out;
+}
+
+void Writer::next() {
+    if (afterKey_) {
+        afterKey_ = false;
+        return;
+    }
+    if (!empty_.empty()) {
+        if (!empty_.back()) out_ += ',';
+        empty_.back() = false;
+    }
+}
+
+Writer& Writer::open(char bracket, char closing) {
+    next();
+    out_ += bracket;
+    closings_ += closing;
+    empty_.push_back(true);
+    return *this;
+}
+
+Writer& Writer::object() {
+    return open('{', '}');
+}
+
+Writer& Writer::array() {
+    return open('[', ']');
+}
+
+Writer& Writer::end() {
+    out_ += closings_.back();
+    closings_.pop_back();
+    empty_.pop_back();
+    return *this;
+}
+
+Writer& Writer::key(std::string_view name) {
+    next();
+    out_ += quoted(name);
+    out_ += ':';
+    afterKey_ = true;
+    return *this;
+}
+
+Writer& Writer::value(std::string_view text) {
+    next();
+    out_ += quoted(text);
+    return *this;
+}
+
+Writer& Writer::value(int number) {
+    next();
+    out_ += std::to_string(number);
+    return *this;
+}
+
+Writer& Writer::value(bool on) {
+    next();
+    out_ += on ? "true" : "false";
+    return *this;
+}
+
+std::string Writer::text() && {
+    return std::move(out_);
 }
 
 }  // namespace tarnwick::json
