@@ -88,7 +88,8 @@ std::vector<Cell> layOut() {
     // at the natural width, a group of their own below them on a phone. Its
     // Clear button stands directly above the measured column.
     grid.readWith(-1);
-    grid.addAlone(Holds::SmallButton, kClearMeasured, at(kHeadingsRow - 1, Column::Measured));
+    grid.add(Holds::SmallButton, kClearMeasured, at(kHeadingsRow - 1, Column::Measured), 0);
+    grid.nextPhoneRow();
     grid.readWith(kHeadingsRow);
     grid.add(Holds::ColumnHeading, heads.measured, at(kHeadingsRow, Column::Measured, 2), 0, 2);
     grid.add(Holds::ColumnHeading, heads.difference, at(kHeadingsRow, Column::Difference, 2), 2, 2);
@@ -110,7 +111,7 @@ std::vector<Cell> layOut() {
     // a phone after the clearances.
     grid.readWith(-1);
     grid.addAlone(Holds::MaxRunbyBox, maxRunbyBox().caption, at(0, Column::Measured, 4, 3));
-    grid.add(Holds::Button, kMaxRunbyButton, at(5, Column::Measured, 2), 0, 2);
+    grid.add(Holds::MaxRunbyButton, kMaxRunbyButton, at(5, Column::Measured, 2), 0, 2);
     grid.nextPhoneRow();
     grid.addAlone(Holds::Identification, kIdentification, at(3, Column::Measured, 4, 2));
     return std::move(grid).cells();
@@ -151,6 +152,14 @@ std::string_view rowKindName(RowKind kind) {
     static constexpr std::array<std::string_view, 5> kNames{"units", "entry", "result", "headings",
                                                             "clearance"};
     return kNames[static_cast<int>(kind)];
+}
+
+std::string_view holdsName(Holds holds) {
+    static constexpr std::array<std::string_view, 10> kNames{
+        "heading",     "rowCaption",     "columnHeading", "field",          "unit",
+        "smallButton", "maxRunbyButton", "maxRunbyBox",   "identification", "echo",
+    };
+    return kNames[static_cast<int>(holds)];
 }
 
 }  // namespace tarnwick::screen

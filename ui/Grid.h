@@ -45,7 +45,7 @@ enum class Holds {
     Field,           ///< an entry, result, measured or difference field
     Unit,            ///< the unit beside a field
     SmallButton,     ///< a light green button: the units' and Clear measured
-    Button,          ///< Max Runby, as wide as its caption
+    MaxRunbyButton,  ///< the Max Runby command
     MaxRunbyBox,     ///< the maximum counterweight runby box (maxRunbyBox())
     Identification,  ///< the identification under its caption, a row each
     Echo,            ///< a row's caption again, over its measured fields on a phone
@@ -85,5 +85,7 @@ enum class RowKind { Units, Entry, Result, Headings, Clearance };
 /// Every row of the grid, top to bottom.
 std::span<const RowKind> gridRows();
 std::string_view rowKindName(RowKind kind);
+/// What a cell holds, in the front ends' own words ("rowCaption").
+std::string_view holdsName(Holds holds);
 
 }  // namespace tarnwick::screen

@@ -227,7 +227,7 @@ public:
                 return add(unit(c.element.label()));
             case screen::Holds::SmallButton:
                 return add(smallButton(c.element.button()));
-            case screen::Holds::Button:
+            case screen::Holds::MaxRunbyButton:
                 return add(button(c.element.button()));
             case screen::Holds::MaxRunbyBox:
                 return grid.addLayout(maxRunbyBox(), at.row, at.column, at.rows, at.columns);
