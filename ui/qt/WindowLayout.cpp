@@ -191,10 +191,9 @@ public:
         return box;
     }
 
-    /// The identification under its caption, each across the cell's
-    /// columns, a row each. The field takes the whole width above the
-    /// measured and difference columns, room for its 35 characters of
-    /// ordinary text.
+    /// The identification under its caption, a row each, both across the
+    /// cell's columns: the field takes their whole width, with room for its
+    /// 35 characters of ordinary text at the least.
     void identification(QGridLayout& grid, const screen::Place& at) {
         grid.addWidget(label(screen::kIdentificationCaption), at.row, at.column, 1, at.columns);
         auto* id = new QLineEdit(&client_);
