@@ -53,48 +53,52 @@ private:
     int line_ = -1;
 };
 
-// The rows of the grid: the unit row, the entries, the results, the
-// clearances' headings and the clearances.
-constexpr int kUnitRow = 0;
-constexpr int kFirstEntryRow = 1;
-constexpr int kFirstResultRow = kFirstEntryRow + 5;
-constexpr int kHeadingsRow = kFirstResultRow + 2;
-constexpr int kFirstClearanceRow = kHeadingsRow + 1;
-constexpr int kRowCount = kFirstClearanceRow + 5;
+/// Where the grid's rows begin: the unit row, the entries, the results, the
+/// clearances' headings and the clearances.
+struct Rows {
+    int units = 0;
+    int firstEntry = units + 1;
+    int firstResult = firstEntry + static_cast<int>(entryRows().size());
+    int headings = firstResult + static_cast<int>(resultRows().size());
+    int firstClearance = headings + 1;
+    int count = firstClearance + static_cast<int>(clearanceRows().size());
+};
 
 std::vector<Cell> layOut() {
+    const Rows rows;
     GridBuilder grid;
     // The unit buttons, over the imperial column, between the columns and
     // over the metric column; on a phone the last one takes the rest of
     // its row.
     const UnitRow& units = unitRow();
-    grid.readWith(kUnitRow);
-    grid.addAlone(Holds::Heading, units.caption, at(kUnitRow, Column::Caption));
-    grid.add(Holds::SmallButton, units.buttons[0], at(kUnitRow, Column::Imperial), 0);
-    grid.add(Holds::SmallButton, units.buttons[1], at(kUnitRow, Column::BetweenUnits), 1);
-    grid.add(Holds::SmallButton, units.buttons[2], at(kUnitRow, Column::Metric), 2, 2);
+    grid.readWith(rows.units);
+    grid.addAlone(Holds::Heading, units.caption, at(rows.units, Column::Caption));
+    grid.add(Holds::SmallButton, units.buttons[0], at(rows.units, Column::Imperial), 0);
+    grid.add(Holds::SmallButton, units.buttons[1], at(rows.units, Column::BetweenUnits), 1);
+    grid.add(Holds::SmallButton, units.buttons[2], at(rows.units, Column::Metric), 2, 2);
     grid.nextPhoneRow();
 
-    int row = kFirstEntryRow;
+    int row = rows.firstEntry;
     for (const QuantityRow& r : entryRows()) grid.quantityRow(row++, r);
     for (const QuantityRow& r : resultRows()) grid.quantityRow(row++, r);
     const ClearanceHeadings& heads = clearanceHeadings();
-    grid.readWith(kHeadingsRow);
-    grid.addAlone(Holds::RowCaption, heads.rows, at(kHeadingsRow, Column::Caption));
-    row = kFirstClearanceRow;
+    grid.readWith(rows.headings);
+    grid.addAlone(Holds::RowCaption, heads.rows, at(rows.headings, Column::Caption));
+    row = rows.firstClearance;
     for (const ClearanceRow& r : clearanceRows()) grid.quantityRow(row++, r.quantity);
 
     // The measured clearances with their differences: beside the minimums
     // at the natural width, a group of their own below them on a phone. Its
     // Clear button stands directly above the measured column.
     grid.readWith(-1);
-    grid.add(Holds::SmallButton, kClearMeasured, at(kHeadingsRow - 1, Column::Measured), 0);
+    grid.add(Holds::SmallButton, kClearMeasured, at(rows.headings - 1, Column::Measured), 0);
     grid.nextPhoneRow();
-    grid.readWith(kHeadingsRow);
-    grid.add(Holds::ColumnHeading, heads.measured, at(kHeadingsRow, Column::Measured, 2), 0, 2);
-    grid.add(Holds::ColumnHeading, heads.difference, at(kHeadingsRow, Column::Difference, 2), 2, 2);
+    grid.readWith(rows.headings);
+    grid.add(Holds::ColumnHeading, heads.measured, at(rows.headings, Column::Measured, 2), 0, 2);
+    grid.add(Holds::ColumnHeading, heads.difference, at(rows.headings, Column::Difference, 2), 2,
+             2);
     grid.nextPhoneRow();
-    row = kFirstClearanceRow;
+    row = rows.firstClearance;
     for (const ClearanceRow& r : clearanceRows()) {
         grid.readWith(row);
         grid.addAlone(Holds::Echo, r.quantity.caption, kPhoneOnly);
@@ -117,18 +121,6 @@ std::vector<Cell> layOut() {
     return std::move(grid).cells();
 }
 
-constexpr std::array<RowKind, kRowCount> kRows = [] {
-    std::array<RowKind, kRowCount> rows{};
-    for (int r = 0; r < kRowCount; ++r) {
-        rows[r] = r < kFirstEntryRow       ? RowKind::Units
-                  : r < kFirstResultRow    ? RowKind::Entry
-                  : r < kHeadingsRow       ? RowKind::Result
-                  : r < kFirstClearanceRow ? RowKind::Headings
-                                           : RowKind::Clearance;
-    }
-    return rows;
-}();
-
 }  // namespace
 
 std::span<const Cell> gridCells() {
@@ -137,7 +129,19 @@ std::span<const Cell> gridCells() {
 }
 
 std::span<const RowKind> gridRows() {
-    return kRows;
+    static const std::vector<RowKind> kinds = [] {
+        const Rows rows;
+        std::vector<RowKind> out;
+        for (int r = 0; r < rows.count; ++r) {
+            out.push_back(r < rows.firstEntry       ? RowKind::Units
+                          : r < rows.firstResult    ? RowKind::Entry
+                          : r < rows.headings       ? RowKind::Result
+                          : r < rows.firstClearance ? RowKind::Headings
+                                                    : RowKind::Clearance);
+        }
+        return out;
+    }();
+    return kinds;
 }
 
 std::string_view columnName(Column c) {
