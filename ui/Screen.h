@@ -95,8 +95,9 @@ struct MaxRunbyBox {
     std::array<std::pair<F, L>, 2> boxes;
 };
 const MaxRunbyBox& maxRunbyBox();
-/// Above the measured column: the identification under its caption, the
-/// Max Runby button and, directly over the column, its Clear button.
+/// The identification with its caption, the Max Runby button and the
+/// measured column's Clear button; where they stand is the grid's
+/// (ui/Grid.h).
 inline constexpr L kIdentificationCaption = L::Label16;
 inline constexpr F kIdentification = F::txtID;
 inline constexpr B kMaxRunbyButton = B::cmdMaxRunby;

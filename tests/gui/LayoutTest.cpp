@@ -4,6 +4,7 @@
 // not shrink below the sheet unless the sheet scrolls, the window lies on the
 // screen, and the sheet scrolls to the focused field and prints whole.
 #include <QApplication>
+#include <QGridLayout>
 #include <QLabel>
 #include <QLineEdit>
 #include <QScreen>
@@ -15,8 +16,10 @@
 
 #include "GuiTests.h"
 #include "WindowUnderTest.h"
+#include "ui/Grid.h"
 #include "ui/HeadlessPlatform.h"
 #include "ui/Program.h"
+#include "ui/Screen.h"
 #include "ui/qt/MainWindow.h"
 #include "ui/qt/QtPrinter.h"
 #include "ui/qt/WindowLayout.h"
@@ -55,6 +58,7 @@ private slots:
     void theLeftEdgeStaysOnTheScreen_data();
     void theLeftEdgeStaysOnTheScreen();
     void theWindowLiesOnTheScreenAndTheSheetScrollsToTheFocus();
+    void everyCellStandsWhereTheGridPlacesIt();
 
 private:
     Sheet& sheet() { return ui_.sheet(); }
@@ -279,6 +283,47 @@ void LayoutTest::theWindowLiesOnTheScreenAndTheSheetScrollsToTheFocus() {
     const QImage drawn = corner->grab(inside).toImage().convertToFormat(QImage::Format_RGB32);
     const QRect there(corner->mapTo(sheetArea, inside.topLeft()), inside.size());
     QCOMPARE(picture.copy(there).convertToFormat(QImage::Format_RGB32), drawn);
+}
+
+// The data block is laid out as the core's grid has it, cell by cell; the
+// identification's caption and field take a row each of their cell.
+void LayoutTest::everyCellStandsWhereTheGridPlacesIt() {
+    QGridLayout* grid = nullptr;
+    for (QGridLayout* g : ui_.window()->findChildren<QGridLayout*>()) {
+        if (g->indexOf(w()[F::txtImpSpeed]) >= 0) grid = g;
+    }
+    QVERIFY(grid);
+    // Where the grid item that is `widget`, or a layout holding it, stands.
+    const auto placeOf = [grid](QWidget* widget) {
+        int row = -1, column = -1, rows = 0, columns = 0;
+        for (int i = 0; i < grid->count(); ++i) {
+            QLayoutItem* item = grid->itemAt(i);
+            if (item->widget() == widget ||
+                (item->layout() && item->layout()->indexOf(widget) >= 0)) {
+                grid->getItemPosition(i, &row, &column, &rows, &columns);
+            }
+        }
+        return QStringLiteral("%1,%2 %3x%4").arg(row).arg(column).arg(rows).arg(columns);
+    };
+    const auto text = [](const screen::Place& at) {
+        return QStringLiteral("%1,%2 %3x%4")
+            .arg(at.row)
+            .arg(at.column)
+            .arg(at.rows)
+            .arg(at.columns);
+    };
+    for (const screen::Cell& cell : screen::gridCells()) {
+        if (cell.wide.rows == 0) continue;
+        if (cell.holds == screen::Holds::Identification) {
+            const screen::Place& at = cell.wide;
+            QCOMPARE(placeOf(w()[screen::kIdentificationCaption]),
+                     text({at.row, at.column, 1, at.columns}));
+            QCOMPARE(placeOf(w()[screen::kIdentification]),
+                     text({at.row + 1, at.column, 1, at.columns}));
+        } else {
+            QCOMPARE(placeOf(w().widget(cell.element)), text(cell.wide));
+        }
+    }
 }
 
 TARNWICK_GUI_TEST(LayoutTest);

@@ -130,11 +130,45 @@ const shoot = (name) => shots && page.screenshot({ path: path.join(shots, name +
 const { caution, closeQuestion, closePrompt, oilCard, entries, measured, calculated, differences } =
     require('./session.js');
 
+// Every cell of the data block stands where the core's grid places it
+// (ui/Grid.h): at the sheet's natural width, or in its place on a narrow
+// screen. The maximum runby box and the identification are the groups
+// around their caption and field, the echoes come in the grid's order.
+async function expectGridPlaces(narrow) {
+    const faults = await page.evaluate((narrow) => {
+        const { names, grid } = JSON.parse(document.getElementById('screen-description').textContent);
+        const echoes = [...document.querySelectorAll('#sheet .echo')];
+        const byId = (list, id) => document.getElementById(list[id]);
+        const element = {
+            field: (id) => byId(names.fields, id),
+            smallButton: (id) => byId(names.buttons, id),
+            maxRunbyButton: (id) => byId(names.buttons, id),
+            maxRunbyBox: (id) => byId(names.labels, id).parentElement,
+            identification: (id) => byId(names.fields, id).parentElement,
+            echo: () => echoes.shift(),
+        };
+        const found = [];
+        for (const cell of grid.cells) {
+            const [row, column, rows, columns] = narrow ? [cell.narrow[0], cell.narrow[1], 1, cell.narrow[2]] : cell.wide;
+            if (rows === 0) continue;
+            const e = (element[cell.holds] || ((id) => byId(names.labels, id)))(cell.id);
+            const style = getComputedStyle(e);
+            // A phone row spans one row without saying so.
+            const want = `${row + 1} ${narrow ? 'auto' : 'span ' + rows}, ${column + 1} span ${columns}`;
+            const got = `${style.gridRowStart} ${style.gridRowEnd}, ${style.gridColumnStart} ${style.gridColumnEnd}`;
+            if (got !== want) found.push(`${cell.holds} ${e.id || e.className}: ${got}, not ${want}`);
+        }
+        return found;
+    }, narrow);
+    check(faults.length === 0, `the grid's places ${narrow ? 'on a narrow screen' : 'at the natural width'}:\n    ${faults.join('\n    ')}`);
+}
+
 async function session() {
     // Typing before the program is there is the hand-over sweep's
     // (handover-test.js): here the session starts with the program ready.
     await page.goto('/');
     await page.waitForSelector('body[data-ready=true]', { timeout: 10000 });
+    await expectGridPlaces(false);
     const [speed, typed] = entries[0];
     await box(speed).click();
     await page.keyboard.type(typed);
@@ -504,6 +538,7 @@ async function touchSession(browser, baseURL, [device, width, height]) {
     page = await open(context);
     await page.goto('/');
     await page.waitForSelector('body[data-ready=true]', { timeout: 10000 });
+    await expectGridPlaces(true);
     await enter(entries, 'tap');
     await button('Calculate').tap();
     const first = await answer(caution, 'You do not have the minimum clearance for one or more of your entries !', null);

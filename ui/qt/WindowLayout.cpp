@@ -10,6 +10,7 @@
 #include <algorithm>
 #include <string>
 
+#include "ui/Grid.h"
 #include "ui/Screen.h"
 #include "ui/qt/Palette.h"
 
@@ -62,21 +63,6 @@ private:
     static constexpr int kCaretRoom = 2;
     QString sample_;
     mutable int laidOutWidth_ = -1;  ///< the text width of the last size hint
-};
-
-// Columns of the data block.
-enum Column {
-    kCaption,
-    kImperial,
-    kImperialUnit,
-    kBetweenUnits,
-    kMetric,
-    kMetricUnit,
-    kGap,
-    kMeasured,
-    kMeasuredUnit,
-    kDifference,
-    kDifferenceUnit,
 };
 
 class Builder {
@@ -205,70 +191,67 @@ public:
         return box;
     }
 
-    /// A row of an entry or result: caption, imperial field and unit,
-    /// metric field and unit.
-    void quantityRow(QGridLayout& grid, int row, const screen::QuantityRow& r) {
-        grid.addWidget(label(r.caption), row, kCaption);
-        grid.addWidget(field(r.imperial, kEntrySample), row, kImperial);
-        grid.addWidget(unit(r.imperialUnit), row, kImperialUnit);
-        grid.addWidget(field(r.metric, kEntrySample), row, kMetric);
-        grid.addWidget(unit(r.metricUnit), row, kMetricUnit);
+    /// The identification under its caption, a row each, both across the
+    /// cell's columns: the field takes their whole width, with room for its
+    /// 35 characters of ordinary text at the least.
+    void identification(QGridLayout& grid, const screen::Place& at) {
+        grid.addWidget(label(screen::kIdentificationCaption), at.row, at.column, 1, at.columns);
+        auto* id = new QLineEdit(&client_);
+        id->setObjectName(qtText(std::string(name(screen::kIdentification))));
+        w_.fields[idx(screen::kIdentification)] = id;
+        id->setMinimumWidth(35 * QFontMetrics(id->font()).averageCharWidth());
+        id->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Fixed);
+        grid.addWidget(id, at.row + 1, at.column, 1, at.columns);
     }
 
-    /// A clearance row: the quantity, then the measured and difference
-    /// fields.
-    void clearanceRow(QGridLayout& grid, int row, const screen::ClearanceRow& r) {
-        quantityRow(grid, row, r.quantity);
-        grid.addWidget(field(r.measured, kMeasuredSample), row, kMeasured);
-        grid.addWidget(unit(r.measuredUnit), row, kMeasuredUnit);
-        grid.addWidget(field(r.difference, kMeasuredSample), row, kDifference);
-        grid.addWidget(unit(r.differenceUnit), row, kDifferenceUnit);
+    /// What a cell holds, in its place at the natural width.
+    void cell(QGridLayout& grid, const screen::Cell& c) {
+        const screen::Place& at = c.wide;
+        const auto add = [&](QWidget* widget) {
+            grid.addWidget(widget, at.row, at.column, at.rows, at.columns);
+        };
+        switch (c.holds) {
+            case screen::Holds::Heading:
+            case screen::Holds::RowCaption:
+            case screen::Holds::ColumnHeading:
+                return add(label(c.element.label()));
+            case screen::Holds::Field: {
+                // The measured and difference columns take longer values.
+                const auto column = static_cast<screen::Column>(at.column);
+                const bool wide =
+                    column == screen::Column::Measured || column == screen::Column::Difference;
+                return add(field(c.element.field(), wide ? kMeasuredSample : kEntrySample));
+            }
+            case screen::Holds::Unit:
+                return add(unit(c.element.label()));
+            case screen::Holds::SmallButton:
+                return add(smallButton(c.element.button()));
+            case screen::Holds::MaxRunbyButton:
+                return add(button(c.element.button()));
+            case screen::Holds::MaxRunbyBox:
+                return grid.addLayout(maxRunbyBox(), at.row, at.column, at.rows, at.columns);
+            case screen::Holds::Identification:
+                return identification(grid, at);
+            case screen::Holds::Echo:
+                return;  // only on a phone-wide page
+        }
     }
 
     QGridLayout* dataBlock() {
         auto* grid = new QGridLayout;
         grid->setHorizontalSpacing(6);
         grid->setVerticalSpacing(10);
-
-        const screen::UnitRow& units = screen::unitRow();
-        grid->addWidget(label(units.caption), 0, kCaption);
-        grid->addWidget(smallButton(units.buttons[0]), 0, kImperial);
-        grid->addWidget(smallButton(units.buttons[1]), 0, kBetweenUnits);
-        grid->addWidget(smallButton(units.buttons[2]), 0, kMetric);
-        grid->addLayout(maxRunbyBox(), 0, kMeasured, 3, 4);
-
-        int row = 1;
-        for (const screen::QuantityRow& r : screen::entryRows()) quantityRow(*grid, row++, r);
-        for (const screen::QuantityRow& r : screen::resultRows()) quantityRow(*grid, row++, r);
-        const int headings = row;
-
-        // The identification and Max Runby stand above the measured column,
-        // under the maximum runby box.
-        grid->addWidget(label(screen::kIdentificationCaption), 3, kMeasured, 1, 4);
-        // The identification takes the whole width above the measured and
-        // difference columns, room for its 35 characters of ordinary text.
-        auto* id = new QLineEdit(&client_);
-        id->setObjectName(qtText(std::string(name(screen::kIdentification))));
-        w_.fields[idx(screen::kIdentification)] = id;
-        id->setMinimumWidth(35 * QFontMetrics(id->font()).averageCharWidth());
-        id->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Fixed);
-        grid->addWidget(id, 4, kMeasured, 1, 4);
-        grid->addWidget(button(screen::kMaxRunbyButton), 5, kMeasured, 1, 2);
-        // Its Clear button stands directly above the measured column.
-        grid->addWidget(smallButton(screen::kClearMeasured), headings - 1, kMeasured);
-
-        const screen::ClearanceHeadings& heads = screen::clearanceHeadings();
-        grid->addWidget(label(heads.rows), headings, kCaption);
-        grid->addWidget(label(heads.measured), headings, kMeasured, 1, 2);
-        grid->addWidget(label(heads.difference), headings, kDifference, 1, 2);
-
-        row = headings + 1;
-        for (const screen::ClearanceRow& r : screen::clearanceRows()) clearanceRow(*grid, row++, r);
+        for (const screen::Cell& c : screen::gridCells()) {
+            if (c.wide.rows > 0) cell(*grid, c);
+        }
         // Rows keep their height when the governor tripping speed fields
         // come and go.
         const int rowHeight = w_[F::txtImpSpeed]->sizeHint().height();
-        for (int r = 1; r < row; ++r) grid->setRowMinimumHeight(r, rowHeight);
-        grid->setColumnMinimumWidth(kGap, 16);
+        const auto rows = screen::gridRows();
+        for (int r = 0; r < static_cast<int>(rows.size()); ++r) {
+            if (rows[r] != screen::RowKind::Units) grid->setRowMinimumHeight(r, rowHeight);
+        }
+        grid->setColumnMinimumWidth(static_cast<int>(screen::Column::Gap), 16);
         return grid;
     }
 

@@ -17,7 +17,8 @@ inline constexpr QSize kClientArea{887, 697};
 
 /// Creates a widget for every field, label, option and button of the sheet
 /// inside `client` and lays them out as the screen description
-/// (ui/Screen.h) groups them. Texts and looks are left to the view.
+/// (ui/Screen.h) groups them, the data block cell by cell as its grid
+/// (ui/Grid.h) places them. Texts and looks are left to the view.
 void buildWindowLayout(QWidget& client, SheetWidgets& widgets);
 
 /// Sizes that follow from the captions, once the view has set them.

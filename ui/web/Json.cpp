@@ -1,6 +1,7 @@
 #include "ui/web/Json.h"
 
 #include <cstdio>
+#include <utility>
 
 #include "ui/ActionLines.h"
 
@@ -23,50 +24,68 @@ std::string quoted(std::string_view text) {
     return out;
 }
 
-}  // namespace tarnwick::json
-
-namespace tarnwick::json {
-
-void Writer::separate() {
-    if (!out_.empty() && out_.back() != '{' && out_.back() != '[' && out_.back() != ':') {
-        out_ += ',';
+void Writer::next() {
+    if (afterKey_) {
+        afterKey_ = false;
+        return;
+    }
+    if (!empty_.empty()) {
+        if (!empty_.back()) out_ += ',';
+        empty_.back() = false;
     }
 }
 
-Writer& Writer::open(char bracket) {
-    separate();
+Writer& Writer::open(char bracket, char closing) {
+    next();
     out_ += bracket;
+    closings_ += closing;
+    empty_.push_back(true);
     return *this;
 }
 
-Writer& Writer::close(char bracket) {
-    out_ += bracket;
+Writer& Writer::object() {
+    return open('{', '}');
+}
+
+Writer& Writer::array() {
+    return open('[', ']');
+}
+
+Writer& Writer::end() {
+    out_ += closings_.back();
+    closings_.pop_back();
+    empty_.pop_back();
     return *this;
 }
 
 Writer& Writer::key(std::string_view name) {
-    separate();
+    next();
     out_ += quoted(name);
     out_ += ':';
+    afterKey_ = true;
     return *this;
 }
 
 Writer& Writer::value(std::string_view text) {
-    separate();
+    next();
     out_ += quoted(text);
     return *this;
 }
 
 Writer& Writer::value(int number) {
-    separate();
+    next();
     out_ += std::to_string(number);
     return *this;
 }
 
 Writer& Writer::value(bool on) {
-    separate();
+    next();
     out_ += on ? "true" : "false";
     return *this;
+}
+
+std::string Writer::text() && {
+    return std::move(out_);
 }
 
 }  // namespace tarnwick::json

@@ -1,21 +1,21 @@
 // The calculator in a browser page: the program on the browser's platform,
-// the description of the screen the page is built from, the user's actions
-// as sheet operations, and the record of them that the tab keeps. Actions
-// that may open a dialog are called with ccall's async option: the reaction
-// is suspended while the dialog is open and the promise settles when it has
-// run to its end.
+// the description of the screen the page is built from (written in
+// ui/web/ScreenDescription.cpp), the user's actions as sheet operations, and
+// the record of them that the tab keeps. Actions that may open a dialog are
+// called with ccall's async option: the reaction is suspended while the
+// dialog is open and the promise settles when it has run to its end.
 #include <emscripten/bind.h>
 #include <emscripten/emscripten.h>
 
 #include <algorithm>
 #include <cstdint>
 #include <string>
-#include <vector>
 
 #include "ui/ActionLines.h"
 #include "ui/Program.h"
 #include "ui/Screen.h"
 #include "ui/web/Json.h"
+#include "ui/web/ScreenDescription.h"
 #include "ui/web/WebPlatform.h"
 #include "ui/web/WebView.h"
 
@@ -35,126 +35,7 @@ Sheet& sheet() {
     return page->program.sheet();
 }
 
-std::string number(int value) {
-    return std::to_string(value);
-}
-
-std::string kind(Element::Kind kind) {
-    return number(static_cast<int>(kind));
-}
-
-std::string boolean(bool on) {
-    return on ? "true" : "false";
-}
-
-/// A JSON array of each item's text.
-template <class Items, class Text>
-std::string array(const Items& items, Text text) {
-    std::string out = "[";
-    for (const auto& item : items) {
-        if (out.size() > 1) out += ',';
-        out += text(item);
-    }
-    return out + "]";
-}
-
-template <class Id>
-std::string ids(std::span<const Id> items) {
-    return array(items, [](Id id) { return number(idx(id)); });
-}
-
-/// The control names of every element of a kind, by id.
-template <class Id>
-std::string controlNames(int count) {
-    std::vector<Id> all;
-    for (int i = 0; i < count; ++i) all.push_back(static_cast<Id>(i));
-    return array(all, [](Id id) { return json::quoted(name(id)); });
-}
-
-/// The members of an entry or result row, without the braces.
-std::string quantityMembers(const screen::QuantityRow& r) {
-    return "\"caption\":" + number(idx(r.caption)) + ",\"imperial\":" + number(idx(r.imperial)) +
-           ",\"imperialUnit\":" + number(idx(r.imperialUnit)) +
-           ",\"metric\":" + number(idx(r.metric)) + ",\"metricUnit\":" + number(idx(r.metricUnit));
-}
-
 }  // namespace
-
-/// Where everything stands on the screen, for the page to build itself from;
-/// the captions, colours and states come afterwards with the mirror.
-std::string screenDescription() {
-    std::string json = "{\"names\":{\"fields\":" + controlNames<F>(kFieldCount) +
-                       ",\"labels\":" + controlNames<L>(kLabelCount) +
-                       ",\"options\":" + controlNames<O>(kOptionCount) +
-                       ",\"buttons\":" + controlNames<B>(kButtonCount) +
-                       ",\"menus\":" + controlNames<M>(kMenuCount) + "}";
-    // The element kinds as the page's calls and the sheet's focus number them.
-    json += ",\"kinds\":{\"field\":" + kind(Element::Kind::Field) +
-            ",\"label\":" + kind(Element::Kind::Label) +
-            ",\"option\":" + kind(Element::Kind::Option) +
-            ",\"button\":" + kind(Element::Kind::Button) +
-            ",\"menu\":" + kind(Element::Kind::Menu) + "}";
-    json += ",\"questionsHeading\":" + number(idx(screen::kQuestionsHeading));
-    json += ",\"questions\":" + array(screen::questions(), [](const screen::Question& q) {
-                return "{\"question\":" + number(idx(q.question)) + ",\"options\":[" +
-                       number(idx(q.first)) + "," + number(idx(q.second)) +
-                       "],\"topic\":" + json::quoted(q.topic) + "}";
-            });
-    json += ",\"largeButtons\":" + ids(screen::largeButtons());
-    const auto& units = screen::unitRow();
-    json += ",\"unitRow\":{\"caption\":" + number(idx(units.caption)) +
-            ",\"buttons\":" + ids(std::span<const B>(units.buttons)) + "}";
-    const auto& box = screen::maxRunbyBox();
-    json += ",\"maxRunby\":{\"caption\":" + number(idx(box.caption)) + ",\"boxes\":" +
-            array(box.boxes,
-                  [](const std::pair<F, L>& b) {
-                      return "{\"field\":" + number(idx(b.first)) +
-                             ",\"unit\":" + number(idx(b.second)) + "}";
-                  }) +
-            "}";
-    json += ",\"identification\":{\"caption\":" + number(idx(screen::kIdentificationCaption)) +
-            ",\"field\":" + number(idx(screen::kIdentification)) + "}";
-    json += ",\"maxRunbyButton\":" + number(idx(screen::kMaxRunbyButton));
-    json += ",\"clearMeasured\":" + number(idx(screen::kClearMeasured));
-    json += ",\"defaultButton\":" + number(idx(screen::kDefaultButton));
-    json += ",\"cancelButton\":" + number(idx(screen::kCancelButton));
-    const auto quantityRow = [](const screen::QuantityRow& r) {
-        return "{" + quantityMembers(r) + "}";
-    };
-    json += ",\"entryRows\":" + array(screen::entryRows(), quantityRow);
-    json += ",\"resultRows\":" + array(screen::resultRows(), quantityRow);
-    const auto& headings = screen::clearanceHeadings();
-    json += ",\"clearanceHeadings\":{\"rows\":" + number(idx(headings.rows)) +
-            ",\"measured\":" + number(idx(headings.measured)) +
-            ",\"difference\":" + number(idx(headings.difference)) + "}";
-    json +=
-        ",\"clearanceRows\":" + array(screen::clearanceRows(), [](const screen::ClearanceRow& c) {
-            return "{" + quantityMembers(c.quantity) + ",\"measured\":" + number(idx(c.measured)) +
-                   ",\"measuredUnit\":" + number(idx(c.measuredUnit)) +
-                   ",\"difference\":" + number(idx(c.difference)) +
-                   ",\"differenceUnit\":" + number(idx(c.differenceUnit)) + "}";
-        });
-    json += ",\"tabOrder\":" + array(screen::tabOrder(), [](Element e) {
-                return "[" + number(static_cast<int>(e.kind)) + "," + number(e.id) + "]";
-            });
-    const Catalogue catalogue = initialCatalogue();
-    json += ",\"buttons\":" + array(catalogue.buttons, [](const ButtonElement& b) {
-                return "{\"lightGreen\":" + boolean(b.lightGreen) +
-                       ",\"tabStop\":" + boolean(b.tabStop) + "}";
-            });
-    json += ",\"menus\":" + array(catalogue.menus, [](const MenuElement& m) {
-                const screen::ShownCaption shown = screen::shownCaption(m.caption);
-                return "{\"caption\":" + json::quoted(m.caption) +
-                       ",\"shown\":{\"before\":" + json::quoted(shown.before) +
-                       ",\"key\":" + json::quoted(shown.key) +
-                       ",\"after\":" + json::quoted(shown.after) + "}" +
-                       ",\"shortcut\":" + json::quoted(m.shortcut) +
-                       ",\"parent\":" + number(idx(m.parent)) +
-                       ",\"topLevel\":" + boolean(m.topLevel) + ",\"leaf\":" + boolean(m.leaf) +
-                       "}";
-            });
-    return json + "}";
-}
 
 /// Whether the sheet holds anything the user typed, which leaving the page
 /// would lose.
@@ -270,9 +151,14 @@ void mirrorFocus() {
 /// nothing is).
 std::string scenarioWords(const std::string& line) {
     const Words read = splitWords(line);
-    return "{\"words\":" + array(read.words, [](const Word& w) { return json::quoted(w.text); }) +
-           ",\"quoted\":" + array(read.words, [](const Word& w) { return boolean(w.quoted); }) +
-           ",\"error\":" + json::quoted(read.error) + "}";
+    json::Writer w;
+    w.object();
+    w.key("words").arrayOf(read.words,
+                           [](json::Writer& w, const Word& word) { w.value(word.text); });
+    w.key("quoted").arrayOf(read.words,
+                            [](json::Writer& w, const Word& word) { w.value(word.quoted); });
+    w.member("error", read.error).end();
+    return std::move(w).text();
 }
 
 /// A fresh program after the last one closed: the user starts it again.

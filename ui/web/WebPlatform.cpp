@@ -57,24 +57,24 @@ Answer WebPlatform::showMessage(const Message& message) {
     // Closing a box without Cancel is its OK.
     const Answer closing = yesNoCancel ? Answer::Cancel : Answer::Ok;
     json::Writer json;
-    json.open('{')
+    json.object()
         .member("prompt", message.prompt)
         .member("title", message.title)
         .member("icon", iconName(message.icon))
         .member("card", message.referenceCard)
         .member("lineByLine", message.lineByLine);
-    json.key("answers").open('[');
+    json.key("answers").array();
     for (const Answer answer : offered) {
-        json.open('{')
+        json.object()
             .member("caption", answerWord(answer))
             .member("code", static_cast<int>(answer))
-            .close('}');
+            .end();
     }
-    json.close(']')
+    json.end()
         .member("default", static_cast<int>(yesNoCancel ? message.defaultButton : Answer::Ok))
         .member("close", static_cast<int>(closing))
-        .close('}');
-    const int code = pageShowMessage(json.text().c_str());
+        .end();
+    const int code = pageShowMessage(std::move(json).text().c_str());
     for (const Answer answer : offered) {
         if (code == static_cast<int>(answer)) return answer;
     }
@@ -83,13 +83,13 @@ Answer WebPlatform::showMessage(const Message& message) {
 
 std::string WebPlatform::promptText(const std::string& prompt, const std::string& title) {
     json::Writer json;
-    json.open('{')
+    json.object()
         .member("prompt", prompt)
         .member("title", title)
         .member("ok", answerWord(Answer::Ok))
         .member("cancel", answerWord(Answer::Cancel))
-        .close('}');
-    return taken(pagePromptText(json.text().c_str()));
+        .end();
+    return taken(pagePromptText(std::move(json).text().c_str()));
 }
 
 int WebPlatform::screenWidth() {
@@ -99,16 +99,16 @@ int WebPlatform::screenWidth() {
 void WebPlatform::showReminder(const ReminderView& view,
                                const std::function<void()>& checkBoxClicked) {
     json::Writer json;
-    json.open('{')
+    json.object()
         .member("caption", view.caption)
         .member("message", view.message)
         .member("checkBox", view.checkBox)
         .member("portrait", view.portrait)
         .member("ok", answerWord(Answer::Ok))
-        .close('}');
+        .end();
     // The clicks arrive once the reminder has closed: nothing reads what
     // they change while it is open.
-    for (int clicks = pageShowReminder(json.text().c_str()); clicks > 0; --clicks) {
+    for (int clicks = pageShowReminder(std::move(json).text().c_str()); clicks > 0; --clicks) {
         checkBoxClicked();
     }
 }

@@ -10,6 +10,7 @@
 #include <string>
 #include <vector>
 
+#include "ui/Grid.h"
 #include "ui/HeadlessPlatform.h"
 #include "ui/Program.h"
 #include "ui/SheetMirror.h"
@@ -42,6 +43,36 @@ TEST_F(Screen, EveryFieldStandsInOneRowOnce) {
         EXPECT_EQ(seen[f], 1) << name(f);
         EXPECT_EQ(place(f).field, f) << name(f);
     }
+}
+
+// The data block's grid holds every field once, inside its columns, and no
+// two cells share a place, at the natural width or on a phone (where an
+// echo repeats its row's caption).
+TEST_F(Screen, GridCellsHoldEveryFieldOnceWithoutOverlap) {
+    std::map<F, int> seen;
+    std::set<std::pair<int, int>> wide;
+    std::set<std::pair<int, int>> narrow;
+    const auto take = [](std::set<std::pair<int, int>>& taken, const Place& at, int columns) {
+        EXPECT_LE(at.column + at.columns, columns);
+        for (int r = at.row; r < at.row + at.rows; ++r) {
+            for (int c = at.column; c < at.column + at.columns; ++c) {
+                EXPECT_TRUE(taken.insert({r, c}).second) << "row " << r << ", column " << c;
+            }
+        }
+    };
+    for (const Cell& cell : gridCells()) {
+        take(wide, cell.wide, kColumnCount);
+        EXPECT_LE(cell.wide.row + cell.wide.rows, static_cast<int>(gridRows().size()));
+        EXPECT_EQ(cell.narrow.rows, 1);
+        take(narrow, cell.narrow, kNarrowColumnCount);
+        if (cell.holds == Holds::MaxRunbyBox) {
+            for (const auto& [f, unit] : maxRunbyBox().boxes) ++seen[f];
+        } else if (cell.element.isField()) {
+            ++seen[cell.element.field()];
+        }
+    }
+    for (int i = 0; i < kFieldCount; ++i)
+        EXPECT_EQ(seen[static_cast<F>(i)], 1) << name(static_cast<F>(i));
 }
 
 // The keyboard reaches whatever can be a tab stop, in either unit system,

@@ -37,8 +37,10 @@
                 '.\r\nThe sheet is shown as it stands.',
             title: 'Tarnwick',
             icon: 'critical',
-            buttons: 'ok',
-            default: 'ok',
+            // The program failed: the page's own box, whose answer nothing reads.
+            answers: [{ caption: 'OK', code: 0 }],
+            default: 0,
+            close: 0,
             card: false,
         });
     };

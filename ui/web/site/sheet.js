@@ -19,33 +19,20 @@
     }
 
     // Places an element in the sheet's grid at the sheet's natural width;
-    // rows and columns count from 1.
-    function place(element, row, column, columns = 1, rows = 1) {
-        return placed(element, `at-${row}-${column}-${columns}-${rows}`,
-            `--row: ${row} / span ${rows}; --column: ${column} / span ${columns}`);
+    // CSS counts the grid's lines from 1, the core its rows and columns
+    // from 0.
+    function place(element, [row, column, rows, columns]) {
+        return placed(element, `at-${row + 1}-${column + 1}-${columns}-${rows}`,
+            `--row: ${row + 1} / span ${rows}; --column: ${column + 1} / span ${columns}`);
     }
 
     // And where it goes on a narrow screen: one column of groups in the
     // sheet's order, each field with its caption above and its unit beside
     // it, the imperial and metric twins side by side.
-    function placeNarrow(element, row, column, columns = 1) {
-        return placed(element, `narrow-${row}-${column}-${columns}`,
-            `--narrow-row: ${row}; --narrow-column: ${column} / span ${columns}`);
+    function placeNarrow(element, [row, column, columns]) {
+        return placed(element, `narrow-${row + 1}-${column + 1}-${columns}`,
+            `--narrow-row: ${row + 1}; --narrow-column: ${column + 1} / span ${columns}`);
     }
-
-    const Column = {
-        caption: 1,
-        imperial: 2,
-        imperialUnit: 3,
-        between: 4,
-        metric: 5,
-        metricUnit: 6,
-        gap: 7,
-        measured: 8,
-        measuredUnit: 9,
-        difference: 10,
-        differenceUnit: 11,
-    };
 
     function label(screen, id, className, parent) {
         const element = make('span', 'label ' + (className || ''), parent);
@@ -98,21 +85,58 @@
         return element;
     }
 
-    // A row of the data block; its cells are items of the sheet's grid.
-    function row(grid, kind) {
-        return make('div', 'row ' + kind, grid);
+    // The maximum runby box: its caption over the two boxes with their
+    // units.
+    function maxRunbyBox(screen, parent) {
+        const box = make('div', 'max-runby', parent);
+        label(screen, screen.maxRunby.caption, 'max-runby-caption', box);
+        const boxes = make('div', 'max-runby-boxes', box);
+        for (const b of screen.maxRunby.boxes) {
+            const pair = make('span', 'max-runby-box', boxes);
+            field(screen, b.field, 'large-box', pair);
+            label(screen, b.unit, 'unit', pair);
+        }
+        return box;
     }
 
-    // An entry or result row: caption, then the twins with their units.
-    // Returns the next narrow row.
-    function quantityRow(screen, element, number, narrow, r) {
-        placeNarrow(place(label(screen, r.caption, 'row-caption', element), number, Column.caption), narrow, 1, 4);
-        ++narrow;
-        placeNarrow(place(field(screen, r.imperial, 'imperial', element), number, Column.imperial), narrow, 1);
-        placeNarrow(place(label(screen, r.imperialUnit, 'unit', element), number, Column.imperialUnit), narrow, 2);
-        placeNarrow(place(field(screen, r.metric, 'metric', element), number, Column.metric), narrow, 3);
-        placeNarrow(place(label(screen, r.metricUnit, 'unit', element), number, Column.metricUnit), narrow, 4);
-        return narrow + 1;
+    // The identification under its caption.
+    function identification(screen, parent) {
+        const id = make('div', 'identification', parent);
+        label(screen, screen.identification.caption, '', id);
+        field(screen, screen.identification.field, 'id-field', id);
+        return id;
+    }
+
+    // How each kind of cell of the data block is made; a field has its
+    // column's class.
+    const cellMakers = {
+        heading: (screen, cell, parent) => label(screen, cell.id, 'data-heading', parent),
+        rowCaption: (screen, cell, parent) => label(screen, cell.id, 'row-caption', parent),
+        columnHeading: (screen, cell, parent) => label(screen, cell.id, '', parent),
+        field: (screen, cell, parent) => field(screen, cell.id, screen.grid.columns[cell.wide[1]], parent),
+        unit: (screen, cell, parent) => label(screen, cell.id, 'unit', parent),
+        smallButton: (screen, cell, parent) => button(screen, cell.id, 'small', parent),
+        maxRunbyButton: (screen, cell, parent) => button(screen, cell.id, 'max-runby-button', parent),
+        maxRunbyBox: (screen, cell, parent) => maxRunbyBox(screen, parent),
+        identification: (screen, cell, parent) => identification(screen, parent),
+        echo: (screen, cell, parent) => echo(screen, cell.id, parent),
+    };
+
+    // The data block: every cell of the core's grid, in the order the sheet
+    // is read. The cells read as one line of the sheet stand in a row of
+    // their own, which lays nothing out.
+    function buildGrid(screen, grid) {
+        const lines = new Map();
+        for (const cell of screen.grid.cells) {
+            let parent = grid;
+            if (cell.line >= 0) {
+                if (!lines.has(cell.line)) lines.set(cell.line, make('div', 'row ' + screen.grid.rows[cell.line], grid));
+                parent = lines.get(cell.line);
+            }
+            const element = cellMakers[cell.holds](screen, cell, parent);
+            if (cell.wide[2] > 0) place(element, cell.wide);
+            placeNarrow(element, cell.narrow);
+        }
     }
 
     function buildQuestions(screen, parent) {
@@ -136,60 +160,6 @@
         const large = make('div', 'large-buttons', top);
         for (const b of screen.largeButtons) button(screen, b, 'large', large);
 
-        const grid = make('div', 'data', sheet);
-        // The unit buttons, above the imperial and metric columns.
-        const units = row(grid, 'units');
-        let narrow = 1;
-        placeNarrow(place(label(screen, screen.unitRow.caption, 'data-heading', units), 1, Column.caption), narrow++, 1, 4);
-        const [imperial, clearUnits, metric] = screen.unitRow.buttons;
-        placeNarrow(place(button(screen, imperial, 'small', units), 1, Column.imperial), narrow, 1);
-        placeNarrow(place(button(screen, clearUnits, 'small', units), 1, Column.between), narrow, 2);
-        placeNarrow(place(button(screen, metric, 'small', units), 1, Column.metric), narrow++, 3, 2);
-
-        let number = 2;
-        for (const r of screen.entryRows) narrow = quantityRow(screen, row(grid, 'entry'), number++, narrow, r);
-        for (const r of screen.resultRows) narrow = quantityRow(screen, row(grid, 'result'), number++, narrow, r);
-        const clearMeasuredRow = number - 1;
-
-        const headings = row(grid, 'headings');
-        placeNarrow(place(label(screen, screen.clearanceHeadings.rows, 'row-caption', headings), number, Column.caption), narrow++, 1, 4);
-        const headingRow = number++;
-        const clearances = screen.clearanceRows.map((c) => {
-            const element = row(grid, 'clearance');
-            element.dataset.number = number;
-            narrow = quantityRow(screen, element, number++, narrow, c);
-            return element;
-        });
-
-        // The measured clearances with their differences: beside the
-        // minimums at the natural width, a group of their own below them on
-        // a narrow screen.
-        placeNarrow(place(button(screen, screen.clearMeasured, 'small', grid), clearMeasuredRow, Column.measured), narrow++, 1);
-        placeNarrow(place(label(screen, screen.clearanceHeadings.measured, '', headings), headingRow, Column.measured, 2), narrow, 1, 2);
-        placeNarrow(place(label(screen, screen.clearanceHeadings.difference, '', headings), headingRow, Column.difference, 2), narrow++, 3, 2);
-        screen.clearanceRows.forEach((c, i) => {
-            const element = clearances[i];
-            const n = Number(element.dataset.number);
-            placeNarrow(echo(screen, c.caption, element), narrow++, 1, 4);
-            placeNarrow(place(field(screen, c.measured, 'measured', element), n, Column.measured), narrow, 1);
-            placeNarrow(place(label(screen, c.measuredUnit, 'unit', element), n, Column.measuredUnit), narrow, 2);
-            placeNarrow(place(field(screen, c.difference, 'difference', element), n, Column.difference), narrow, 3);
-            placeNarrow(place(label(screen, c.differenceUnit, 'unit', element), n, Column.differenceUnit), narrow++, 4);
-        });
-
-        // The maximum runby box, the identification and Max Runby: to the
-        // right above the measured column, or after the clearances.
-        const box = placeNarrow(place(make('div', 'max-runby', grid), 1, Column.measured, 4, 3), narrow++, 1, 4);
-        label(screen, screen.maxRunby.caption, 'max-runby-caption', box);
-        const boxes = make('div', 'max-runby-boxes', box);
-        for (const b of screen.maxRunby.boxes) {
-            const pair = make('span', 'max-runby-box', boxes);
-            field(screen, b.field, 'large-box', pair);
-            label(screen, b.unit, 'unit', pair);
-        }
-        placeNarrow(place(button(screen, screen.maxRunbyButton, 'max-runby-button', grid), 6, Column.measured, 2), narrow++, 1, 2);
-        const id = placeNarrow(place(make('div', 'identification', grid), 4, Column.measured, 4, 2), narrow++, 1, 4);
-        label(screen, screen.identification.caption, '', id);
-        field(screen, screen.identification.field, 'id-field', id);
+        buildGrid(screen, make('div', 'data', sheet));
     };
 })();
