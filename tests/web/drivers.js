@@ -1,28 +1,56 @@
-// Debian's chromium as the browser tests launch it, and the drivers of the
-// browser tests in the other engines: Debian's Firefox
-// ESR through puppeteer-core over WebDriver BiDi, and WebKitGTK's
-// MiniBrowser through WebKitWebDriver under Xvfb, each behind the same small
-// set of calls (goto, run, click, type, press, viewport, pdf, close); and
-// the page-side functions their scripts may call. What a driver cannot do is
-// listed in its `lacks`.
+// The browsers of the web tests, each behind the same small set of calls
+// (goto, reload, run, click, type, paste, press, viewport, pdf, close):
+// Debian's chromium through playwright-core, Firefox ESR through
+// puppeteer-core over WebDriver BiDi, and WebKitGTK's MiniBrowser through
+// WebKitWebDriver under Xvfb; the page-side functions their scripts may call;
+// and the site under test, each served on a port of its own. What a driver
+// cannot do is listed in its `lacks`.
 'use strict';
 
 const net = require('net');
 const { spawn } = require('child_process');
+const { after } = require('node:test');
 const puppeteer = require('puppeteer-core');
 const playwright = require('playwright-core');
+const { serve } = require('../../ui/web/serve.js');
 
 const pause = (ms = 25) => new Promise((resolve) => setTimeout(resolve, ms));
 
-// Debian's chromium through playwright-core, headless, reaching nothing
-// beyond this machine.
-function chromium() {
-    return playwright.chromium.launch({
-        executablePath: '/usr/bin/chromium',
-        args: ['--no-sandbox', '--disable-gpu', '--disable-background-networking', '--disable-component-update',
-            '--disable-sync', '--no-first-run'],
-    });
+// The built site: `node --test` passes no arguments, so check-web.sh names it
+// in TARNWICK_SITE; `node FILE SITE_DIR` names it too.
+const site = process.argv[2] || process.env.TARNWICK_SITE;
+if (!site) {
+    console.error(`usage: TARNWICK_SITE=SITE_DIR node --test ${process.argv[1]}`);
+    process.exit(2);
 }
+
+// The site served on a port of its own (a fresh origin, so that nothing a tab
+// kept carries over), with its address as `url`; every server stops when the
+// tests end.
+const servers = [];
+async function served(dir = site) {
+    const server = await serve(dir, 0, '127.0.0.1');
+    server.url = `http://127.0.0.1:${server.address().port}/`;
+    servers.push(server);
+    return server;
+}
+const stop = (server) => new Promise((resolve) => {
+    server.closeAllConnections();
+    server.close(resolve);
+});
+
+// Debian's chromium through playwright-core, headless, reaching nothing
+// beyond this machine; launched once, for every tab.
+let launched = null;
+const chromium = () => (launched ??= playwright.chromium.launch({
+    executablePath: '/usr/bin/chromium',
+    args: ['--no-sandbox', '--disable-gpu', '--disable-background-networking', '--disable-component-update',
+        '--disable-sync', '--no-first-run'],
+}));
+after(async () => {
+    await Promise.all(servers.map(stop));
+    if (launched) await (await launched).close();
+});
 
 // ---- In the page: elements by role and accessible name ----------------
 
@@ -39,16 +67,14 @@ function nameOf(e) {
     return copy.textContent.trim();
 }
 
-// Runs inside the page: the visible element of `role` named `name`, within
-// the open dialog named `within` when given.
+// Runs inside the page: the visible element of `role` named `name` (or the
+// element of that id, or the first match of that selector), within the open
+// dialog named `within` when given.
 function find(role, name, within) {
-    const selectors = {
-        textbox: 'input',
-        button: 'button',
-        menuitem: '[role=menuitem]',
-        radio: '[role=radio]',
-        dialog: 'dialog[open]',
-    };
+    if (role === 'id') return document.getElementById(name);
+    if (role === 'css') return document.querySelector(name);
+    const selectors = { textbox: 'input', button: 'button', menuitem: '[role=menuitem]', radio: '[role=radio]',
+        dialog: 'dialog[open]' };
     let scope = document;
     if (within) scope = [...document.querySelectorAll('dialog[open]')].find((d) => nameOf(d) === within);
     if (!scope) return null;
@@ -85,6 +111,57 @@ const inPage = [nameOf, find, focusedText, sheetState].map(String).join('\n');
 
 // ---- The drivers ------------------------------------------------------
 
+// Clicks the element that find() gives, through a library's element handle.
+async function clickFound(page, role, name, within) {
+    const args = JSON.stringify([role, name, within || null]).slice(1, -1);
+    const handle = await page.evaluateHandle(`(() => {${inPage}\nreturn find(${args});})()`);
+    const element = handle.asElement();
+    if (!element) throw new Error(`no ${role} "${name}" to click`);
+    await element.click();
+    await handle.dispose();
+}
+
+// Keeps the page's errors; the leave-page question, when the page asks it,
+// is answered Leave (in chromium, as `leave` says, and counted in `asked`).
+function watch(page, d) {
+    page.on('pageerror', (error) => d.errors.push(error.message));
+    page.on('console', (m) => m.type() === 'error' && d.errors.push(m.text()));
+    page.on('dialog', (dialog) => {
+        if (dialog.type() === 'beforeunload') ++d.asked;
+        return d.leave === false ? dialog.dismiss() : dialog.accept();
+    });
+}
+
+// A tab of chromium in a context of its own (`options` as playwright's
+// newContext takes them), or another tab of `context`; `page` is
+// playwright's, for what only chromium is asked.
+async function chromiumTab(options = {}, shared = null) {
+    const browser = await chromium();
+    const context = shared || await browser.newContext({ viewport: { width: 1000, height: 800 }, ...options });
+    const page = await context.newPage();
+    page.setDefaultTimeout(10000);
+    const d = { name: 'chromium', version: browser.version(), lacks: {}, errors: [], asked: 0, page, context };
+    watch(page, d);
+    return Object.assign(d, {
+        goto: (url) => page.goto(url),
+        reload: () => page.reload(),
+        run: (source) => page.evaluate(source),
+        click: (role, name, within) => clickFound(page, role, name, within),
+        type: (text) => page.keyboard.type(text),
+        paste: (text) => page.keyboard.insertText(text),
+        press: (keys) => page.keyboard.press(keys),
+        viewport: (width, height) => page.setViewportSize({ width, height }).then(() => ''),
+        // Under print media the page's own size rule gives the paper.
+        pdf: async () => {
+            await page.emulateMedia({ media: 'print' });
+            const pdf = await page.pdf({ preferCSSPageSize: true });
+            await page.emulateMedia({ media: 'screen' });
+            return pdf;
+        },
+        close: () => (shared ? page.close() : context.close()),
+    });
+}
+
 // Firefox ESR over WebDriver BiDi, with a fresh profile that reaches nothing
 // beyond this machine.
 async function firefox() {
@@ -112,45 +189,32 @@ async function firefox() {
     // A tab of its own: keys sent to the tab the browser opened with do not
     // press a focused button.
     const page = await browser.newPage();
-    const errors = [];
-    page.on('pageerror', (error) => errors.push(error.message));
-    page.on('console', (m) => m.type() === 'error' && errors.push(m.text()));
-    // The leave-page question, when the page asks it, is answered Leave.
-    page.on('dialog', (dialog) => dialog.accept());
-    const chord = async (keys) => {
-        const parts = keys.split('+');
-        const key = parts.pop();
-        for (const m of parts) await page.keyboard.down(m);
-        await page.keyboard.press(key);
-        for (const m of parts.reverse()) await page.keyboard.up(m);
-    };
-    return {
-        name: 'firefox',
-        version: await browser.version(),
-        lacks: [
-            'no offline switch over BiDi in puppeteer-core: the site\'s server is stopped instead',
-            'no touch emulation over BiDi in puppeteer-core: the phone width is checked without a coarse pointer',
-        ],
-        errors,
+    const d = { name: 'firefox', version: await browser.version(), errors: [], asked: 0 };
+    watch(page, d);
+    return Object.assign(d, {
+        lacks: {
+            offline: 'no offline switch over BiDi in puppeteer-core: the site\'s server is stopped instead',
+            touch: 'no touch emulation over BiDi in puppeteer-core: the phone width is checked without a coarse pointer',
+        },
         goto: (url) => page.goto(url),
         reload: () => page.reload(),
         run: (source) => page.evaluate(source),
-        click: async (role, name, within) => {
-            const args = JSON.stringify([role, name, within || null]).slice(1, -1);
-            const handle = await page.evaluateHandle(`(() => {${inPage}\nreturn find(${args});})()`);
-            const element = handle.asElement();
-            if (!element) throw new Error(`no ${role} "${name}" to click`);
-            await element.click();
-            await handle.dispose();
-        },
+        click: (role, name, within) => clickFound(page, role, name, within),
         type: (text) => page.keyboard.type(text),
-        press: chord,
+        paste: (text) => page.keyboard.sendCharacter(text),
+        press: async (keys) => {
+            const parts = keys.split('+');
+            const key = parts.pop();
+            for (const m of parts) await page.keyboard.down(m);
+            await page.keyboard.press(key);
+            for (const m of parts.reverse()) await page.keyboard.up(m);
+        },
         viewport: (width, height) => page.setViewport({ width, height }).then(() => ''),
         // The page's own size rule is not taken whole over BiDi: the size
         // is given here.
         pdf: (landscape) => page.pdf({ format: 'letter', landscape }),
         close: () => browser.close(),
-    };
+    });
 }
 
 // A free port on this machine.
@@ -163,9 +227,9 @@ function freePort() {
     });
 }
 
-// The W3C WebDriver keys this session presses.
+// The W3C WebDriver keys the tests press.
 const webDriverKeys = { Enter: '\uE007', Tab: '\uE004', Escape: '\uE00C', ArrowRight: '\uE014', Alt: '\uE00A',
-    Control: '\uE009', Shift: '\uE008' };
+    Control: '\uE009', Shift: '\uE008', Backspace: '\uE003', F1: '\uE031', F2: '\uE032' };
 
 // WebKitGTK's MiniBrowser through WebKitWebDriver, under its own Xvfb. The
 // protocol is a few JSON requests, so this speaks it over fetch.
@@ -173,7 +237,7 @@ async function webkit() {
     const port = await freePort();
     const driver = spawn('xvfb-run', ['-a', '/usr/bin/WebKitWebDriver', `--port=${port}`],
         { detached: true, stdio: ['ignore', 'ignore', 'inherit'] });
-    const stop = () => {
+    const end = () => {
         try {
             process.kill(-driver.pid);
         } catch (error) {
@@ -195,11 +259,11 @@ async function webkit() {
         return value;
     };
     try {
-        for (const end = Date.now() + 20000; ; await pause(100)) {
+        for (const until = Date.now() + 20000; ; await pause(100)) {
             try {
                 if ((await call('GET', '/status')).ready) break;
             } catch (error) {
-                if (Date.now() > end) throw new Error(`WebKitWebDriver did not start: ${error.message}`);
+                if (Date.now() > until) throw new Error(`WebKitWebDriver did not start: ${error.message}`);
             }
         }
         const created = await call('POST', '/session', {
@@ -216,7 +280,6 @@ async function webkit() {
             },
         });
         session = created.sessionId;
-        const version = `${created.capabilities.browserName}/${created.capabilities.browserVersion}`;
         // A script's value, or its exception, comes back through the callback.
         const run = async (source) => {
             const { value, error } = await call('POST', '/execute/async', {
@@ -229,17 +292,16 @@ async function webkit() {
             return value;
         };
         const keys = (actions) => call('POST', '/actions', { actions: [{ type: 'key', id: 'keyboard', actions }] });
-        const key = (k) => webDriverKeys[k] || k;
         let framed = false;
         return {
             name: 'webkit',
-            version,
-            lacks: [
-                'no offline switch in WebKitWebDriver: the site\'s server is stopped instead',
-                'no touch emulation in WebKitWebDriver: the phone width is checked without a coarse pointer',
-                'no print command in WebKitWebDriver: printing not checked',
-                'no log of the page\'s errors in WebKitWebDriver: only the Firefox run checks there are none',
-            ],
+            version: `${created.capabilities.browserName}/${created.capabilities.browserVersion}`,
+            lacks: {
+                offline: 'no offline switch in WebKitWebDriver: the site\'s server is stopped instead',
+                touch: 'no touch emulation in WebKitWebDriver: the phone width is checked without a coarse pointer',
+                pdf: 'no print command in WebKitWebDriver: printing not checked',
+                errors: 'no log of the page\'s errors in WebKitWebDriver: only the other engines check there are none',
+            },
             errors: [],
             goto: (url) => call('POST', '/url', { url }),
             reload: () => call('POST', '/refresh', {}),
@@ -253,8 +315,10 @@ async function webkit() {
                 await call('POST', `/element/${Object.values(element)[0]}/click`, {});
             },
             type: (text) => keys([...text].flatMap((c) => [{ type: 'keyDown', value: c }, { type: 'keyUp', value: c }])),
+            // The whole text in one change, as a paste gives it.
+            paste: (text) => run(`document.execCommand('insertText', false, ${JSON.stringify(text)})`),
             press: (keysText) => {
-                const parts = keysText.split('+').map(key);
+                const parts = keysText.split('+').map((k) => webDriverKeys[k] || k);
                 return keys([...parts.map((k) => ({ type: 'keyDown', value: k })),
                     ...parts.reverse().map((k) => ({ type: 'keyUp', value: k }))]);
             },
@@ -293,13 +357,13 @@ async function webkit() {
             pdf: null,
             close: async () => {
                 await call('DELETE', '').catch(() => {});
-                stop();
+                end();
             },
         };
     } catch (error) {
-        stop();
+        end();
         throw error;
     }
 }
 
-module.exports = { chromium, firefox, webkit, inPage, pause };
+module.exports = { site, served, stop, chromium, chromiumTab, firefox, webkit, inPage, pause };

@@ -1,4 +1,4 @@
-// node tests/web/handover-test.js SITE_DIR: the user types from the first
+// TARNWICK_SITE=SITE_DIR node --test tests/web/handover-test.js: the user types from the first
 // paint while the WebAssembly is still on its way. The site is served with
 // tarnwick.wasm held back from 0 to 1,000 ms, so that the program starts
 // before, during and after the typing; every load must keep each entry
@@ -11,14 +11,8 @@
 
 const { test } = require('node:test');
 const assert = require('node:assert/strict');
-const { serve } = require('../../ui/web/serve.js');
-const { chromium, firefox, webkit, pause } = require('./drivers.js');
-
-const site = process.argv[2];
-if (!site) {
-    console.error('usage: node tests/web/handover-test.js SITE_DIR');
-    process.exit(2);
-}
+const { served, chromium, firefox, webkit, pause } = require('./drivers.js');
+const { cautions } = require('./session.js');
 
 const delays = Array.from({ length: 21 }, (_, i) => i * 50);
 const entries = [['txtImpSpeed', '700'], ['txtImpRunby', '6'], ['txtImpRunbyCar', '6'], ['txtImpStroke', '33.25']];
@@ -26,8 +20,6 @@ const entries = [['txtImpSpeed', '700'], ['txtImpRunby', '6'], ['txtImpRunbyCar'
 const typed = { txtImpSpeed: '700', txtMetSpeed: '3.56', txtImpRunby: '6', txtMetRunby: '152.40',
     txtImpRunbyCar: '6', txtMetRunbyCar: '152.40', txtImpStroke: '33.25', txtMetStroke: '844.55' };
 const calculated = { ...typed, txtImpMinStroke: '33.25', txtImpMaxJump: '56.02', txtImpMinCrosshead: '80.02' };
-const cautions = ['You do not have the minimum clearance for one or more of your entries !',
-    'You do not have enough top counterweight clearance !'];
 
 // Runs in the page: the figures asked for, the focus, and the open dialog's
 // text, once the program has taken every action or waits for the dialog's
@@ -60,18 +52,11 @@ async function calculatedSheet(probe, press, what) {
     return settled(probe, what);
 }
 
-let server;
 let baseURL;
 let browser;
 test.before(async () => {
-    server = await serve(site, 0, '127.0.0.1');
-    baseURL = `http://127.0.0.1:${server.address().port}`;
+    baseURL = (await served()).url;
     browser = await chromium();
-});
-test.after(async () => {
-    await browser.close();
-    server.closeAllConnections();
-    server.close();
 });
 
 // A fresh tab whose tarnwick.wasm arrives `delay` ms after it is asked for
@@ -156,7 +141,7 @@ test('Chromium: Calculate tapped 20 times and Enter pressed 10 times before the 
 // served through a server of its own for each, which holds tarnwick.wasm
 // back (a fresh origin, so that no kept sheet carries over).
 async function heldBack(delay) {
-    const server = await serve(site, 0, '127.0.0.1');
+    const server = await served();
     const [handler] = server.listeners('request');
     server.removeAllListeners('request');
     server.on('request', (request, response) => {
@@ -172,24 +157,18 @@ for (const [name, start] of [['Firefox', firefox], ['WebKit', webkit]]) {
         try {
             for (const delay of [0, 250, 600, 1000]) {
                 await t.test(`tarnwick.wasm ${delay} ms late`, async () => {
-                    const held = await heldBack(delay);
-                    try {
-                        await d.goto(`http://127.0.0.1:${held.address().port}/`);
-                        // The user types once the rated speed shows the caret:
-                        // the page's autofocus may come a frame after the load.
-                        await settled(() => d.run("document.activeElement.id === 'txtImpSpeed' || null"), name);
-                        for (const [i, [, text]] of entries.entries()) {
-                            if (i > 0) await d.press('Tab');
-                            await d.type(text);
-                        }
-                        await d.press('Enter');
-                        const probe = () => d.run(`(${shown})(${JSON.stringify(Object.keys(calculated))})`);
-                        const sheet = await calculatedSheet(probe, (key) => d.press(key), `${name}, ${delay} ms`);
-                        assert.deepEqual(sheet, { fields: calculated, focus: 'txtCrossMea', dialog: null });
-                    } finally {
-                        held.closeAllConnections();
-                        held.close();
+                    await d.goto((await heldBack(delay)).url);
+                    // The user types once the rated speed shows the caret:
+                    // the page's autofocus may come a frame after the load.
+                    await settled(() => d.run("document.activeElement.id === 'txtImpSpeed' || null"), name);
+                    for (const [i, [, text]] of entries.entries()) {
+                        if (i > 0) await d.press('Tab');
+                        await d.type(text);
                     }
+                    await d.press('Enter');
+                    const probe = () => d.run(`(${shown})(${JSON.stringify(Object.keys(calculated))})`);
+                    const sheet = await calculatedSheet(probe, (key) => d.press(key), `${name}, ${delay} ms`);
+                    assert.deepEqual(sheet, { fields: calculated, focus: 'txtCrossMea', dialog: null });
                 });
             }
         } finally {

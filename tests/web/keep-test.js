@@ -1,38 +1,27 @@
-// node tests/web/keep-test.js SITE_DIR: the tab keeps its session, and says
-// when it cannot. With the tab's storage blocked or full the page goes on
+// TARNWICK_SITE=SITE_DIR node --test tests/web/keep-test.js: the tab keeps
+// its session, and says when it cannot. With the tab's storage blocked or full the page goes on
 // calculating and the line under the sheet says that a reload would lose
 // the sheet; a text far past a field's maximum, set by a script, is cut as
-// the field cuts it, and a reload brings back what the field kept.
+// the field cuts it, and a reload brings back what the field kept; a damaged
+// record plays as far as it goes.
 'use strict';
 
-const { test, before, after } = require('node:test');
+const { test, before } = require('node:test');
 const assert = require('node:assert/strict');
-const { serve } = require('../../ui/web/serve.js');
-const { chromium } = require('./drivers.js');
+const { served, chromium } = require('./drivers.js');
+const { script } = require('./session.js');
 
-const site = process.argv[2];
-if (!site) {
-    console.error('usage: node tests/web/keep-test.js SITE_DIR');
-    process.exit(2);
-}
-
-let server;
+let baseURL;
 let browser;
 before(async () => {
-    server = await serve(site, 0, '127.0.0.1');
+    baseURL = (await served()).url;
     browser = await chromium();
-});
-after(async () => {
-    await browser.close();
-    server.closeAllConnections();
-    server.close();
 });
 
 // A tab with `storage` run in it before the page's own scripts, the rated
 // speed typed; returns the page once the program has taken it.
 async function typed(storage) {
-    const context = await browser.newContext({ baseURL: `http://127.0.0.1:${server.address().port}`,
-        serviceWorkers: 'block' });
+    const context = await browser.newContext({ baseURL, serviceWorkers: 'block' });
     if (storage) await context.addInitScript(storage);
     const page = await context.newPage();
     page.on('dialog', (dialog) => dialog.accept());
@@ -88,5 +77,24 @@ test('a 100 KB text set by a script is cut to the field, kept and brought back',
     assert.deepEqual(
         await page.evaluate(() => [txtImpSpeed.value, txtID.value, document.getElementById('kept-status').textContent]),
         ['700', 'X'.repeat(35), '']);
+    await page.context().close();
+});
+
+test('a damaged record plays as far as it goes, here not at all, and says so', async () => {
+    const page = await typed(null);
+    const state = () => page.evaluate(script('return [...sheetState(), document.querySelectorAll("dialog").length];'));
+    await page.evaluate(() => sessionStorage.clear());
+    await page.reload();
+    await page.waitForSelector('body[data-ready=true]');
+    const empty = await state();
+    await page.evaluate(() => sessionStorage.setItem('tarnwick-session', 'type txtImpSpeed "7'));
+    // No message, no page error: the sheet starts empty, and the line under it says why.
+    const errors = [];
+    page.on('pageerror', (error) => errors.push(error.message));
+    await page.reload();
+    await page.waitForSelector('body[data-ready=true]');
+    assert.deepEqual(await state(), empty);
+    assert.match(await status(page), /^The sheet kept in this tab was restored up to line 1 of its record: /);
+    assert.deepEqual(errors, []);
     await page.context().close();
 });

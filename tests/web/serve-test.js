@@ -1,4 +1,4 @@
-// node tests/web/serve-test.js SITE: ui/web/serve.js, run as its own process
+// TARNWICK_SITE=SITE node --test tests/web/serve-test.js: ui/web/serve.js, run as its own process
 // over a copy of the built site, against requests that must not end it or
 // reach beyond the site: a malformed path, paths up to a sibling folder whose
 // name begins with the site's, symbolic links out of the site, a method it
@@ -9,7 +9,8 @@
 // be served.
 'use strict';
 
-const assert = require('assert');
+const { test, before, after } = require('node:test');
+const assert = require('node:assert/strict');
 const fs = require('fs');
 const http = require('http');
 const os = require('os');
@@ -17,8 +18,8 @@ const path = require('path');
 const zlib = require('zlib');
 const net = require('net');
 const { serveApart, limits } = require('../../ui/web/serve.js');
+const { site } = require('./drivers.js');
 
-const site = path.resolve(process.argv[2] || 'build-web/site');
 const secret = 'the key of a folder beside the site';
 
 function request(port, method, target, headers = {}) {
@@ -82,12 +83,12 @@ async function revisit(port) {
         assert.ok(etag && modified, `${accept}: a validator`);
         for (const conditional of [{ 'if-none-match': etag }, { 'if-modified-since': modified }]) {
             const again = await request(port, 'GET', '/tarnwick.wasm', { 'accept-encoding': accept, ...conditional });
-            assert.strictEqual(again.response.statusCode, 304, `${accept}, ${Object.keys(conditional)}`);
-            assert.strictEqual(again.body.length, 0);
-            assert.strictEqual(again.response.headers.etag, etag);
+            assert.equal(again.response.statusCode, 304, `${accept}, ${Object.keys(conditional)}`);
+            assert.equal(again.body.length, 0);
+            assert.equal(again.response.headers.etag, etag);
         }
         const other = await request(port, 'GET', '/tarnwick.wasm', { 'if-none-match': etag, 'accept-encoding': accept === 'br' ? 'gzip' : 'br' });
-        assert.strictEqual(other.response.statusCode, 200, `${accept}: another variant's tag`);
+        assert.equal(other.response.statusCode, 200, `${accept}: another variant's tag`);
     }
 }
 
@@ -117,7 +118,7 @@ async function starve(served) {
             status = await request(port, 'GET', '/', { connection: 'close' }).then((r) => r.response.statusCode, () => null);
             if (status !== 200) await new Promise((resolve) => setTimeout(resolve, 250));
         }
-        assert.strictEqual(status, 200, 'another client is served while silent connections wait');
+        assert.equal(status, 200, 'another client is served while silent connections wait');
         const waited = Date.now() - began;
         await Promise.race([closed, new Promise((resolve, reject) =>
             setTimeout(() => reject(new Error('the client that stopped reading was kept')), Math.max(0, deadline - Date.now())))]);
@@ -128,54 +129,58 @@ async function starve(served) {
     }
 }
 
-async function main() {
-    const scratch = fs.mkdtempSync(path.join(os.tmpdir(), 'tarnwick-serve-'));
-    const served = path.join(scratch, 'site');
+// A copy of the site beside a folder whose name begins with the site's, and
+// links out of it; served apart, and seen if it ends.
+const scratch = fs.mkdtempSync(path.join(os.tmpdir(), 'tarnwick-serve-'));
+const served = path.join(scratch, 'site');
+let server;
+let port;
+let exited = null;
+before(async () => {
     fs.cpSync(site, served, { recursive: true });
     fs.mkdirSync(path.join(scratch, 'site-private'));
     fs.writeFileSync(path.join(scratch, 'site-private', 'key.txt'), secret);
     fs.symlinkSync(path.join(scratch, 'site-private', 'key.txt'), path.join(served, 'leak.txt'));
     fs.symlinkSync(scratch, path.join(served, 'up'));
-
-    const { server, url } = await serveApart(served);
-    let exited = null;
+    let url;
+    ({ server, url } = await serveApart(served));
+    port = Number(new URL(url).port);
     server.on('exit', (code, signal) => (exited = signal || code));
-    try {
-        const port = Number(new URL(url).port);
-        for (const c of cases) {
-            const method = c.method || 'GET';
-            const what = `${method} ${c.target}`;
-            const headers = c.accept ? { 'accept-encoding': c.accept } : {};
-            const { response, body } = await request(port, method, c.target, headers);
-            assert.strictEqual(response.statusCode, c.status, what);
-            assert.ok(!body.includes(secret), `${what} served the sibling folder's file`);
-            assert.match(response.headers['content-security-policy'] || '', /default-src 'self'/, what);
-            assert.strictEqual(response.headers['x-content-type-options'], 'nosniff', what);
-            for (const [name, value] of Object.entries(c.headers || {})) {
-                assert.strictEqual(response.headers[name], typeof value === 'function' ? value() : value, `${what}: ${name}`);
-            }
-            if (!c.decode && c.body) assert.strictEqual(response.headers['content-encoding'], undefined, what);
-            if (c.body) assert.ok((c.decode ? c.decode(body) : body).equals(c.body()), `${what}: the body`);
-            assert.strictEqual(exited, null, `serve.js ended after ${what}`);
-        }
-        // Static hosts carry the policy from the page: the same, less what
-        // only a header can say.
-        const { response } = await request(port, 'HEAD', '/');
-        const meta = /http-equiv="Content-Security-Policy" content="([^"]*)"/.exec(file('index.html'))[1];
-        assert.strictEqual(`${meta}; frame-ancestors 'self'`, response.headers['content-security-policy'],
-            "index.html's policy and the server's");
-        await revisit(port);
-        console.log(`serve.js: ${cases.length} requests answered, and it still serves; 304 on a revisit`);
-        server.kill();
-        const waited = await starve(served);
-        console.log(`serve.js: at 1,024 open files, another client served ${waited} ms after 1,100 silent connections`);
-    } finally {
-        server.kill();
-        fs.rmSync(scratch, { recursive: true, force: true });
-    }
-}
+});
+after(() => {
+    server.kill();
+    fs.rmSync(scratch, { recursive: true, force: true });
+});
 
-main().catch((error) => {
-    console.error(error.message);
-    process.exit(1);
+test('bad requests neither end the server nor reach past the site; HEAD and the compressed files', async () => {
+    for (const c of cases) {
+        const method = c.method || 'GET';
+        const what = `${method} ${c.target}`;
+        const headers = c.accept ? { 'accept-encoding': c.accept } : {};
+        const { response, body } = await request(port, method, c.target, headers);
+        assert.equal(response.statusCode, c.status, what);
+        assert.ok(!body.includes(secret), `${what} served the sibling folder's file`);
+        assert.match(response.headers['content-security-policy'] || '', /default-src 'self'/, what);
+        assert.equal(response.headers['x-content-type-options'], 'nosniff', what);
+        for (const [name, value] of Object.entries(c.headers || {})) {
+            assert.equal(response.headers[name], typeof value === 'function' ? value() : value, `${what}: ${name}`);
+        }
+        if (!c.decode && c.body) assert.equal(response.headers['content-encoding'], undefined, what);
+        if (c.body) assert.ok((c.decode ? c.decode(body) : body).equals(c.body()), `${what}: the body`);
+        assert.equal(exited, null, `serve.js ended after ${what}`);
+    }
+});
+
+// Static hosts carry the policy from the page: the same, less what only a
+// header can say.
+test('the policy in the page is the server\'s', async () => {
+    const { response } = await request(port, 'HEAD', '/');
+    const meta = /http-equiv="Content-Security-Policy" content="([^"]*)"/.exec(file('index.html'))[1];
+    assert.equal(`${meta}; frame-ancestors 'self'`, response.headers['content-security-policy']);
+});
+
+test('a revisit gets 304 for each variant', () => revisit(port));
+
+test('at 1,024 open files, silent connections and a client that stops reading are let go in time', async (t) => {
+    t.diagnostic(`another client served ${await starve(served)} ms after 1,100 silent connections`);
 });
