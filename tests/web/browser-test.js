@@ -1,14 +1,12 @@
 // TARNWICK_SITE=SITE_DIR node --test tests/web/browser-test.js: what the
-// scenario files cannot say about the page, in Debian's chromium, Firefox ESR
-// and WebKitGTK (drivers.js), each element found by its role and accessible
-// name: the keyboard's ways (Tab, Enter, the access keys, the menu bar, Esc),
-// a modal box holding the sheet's commands back, a reload that brings the
-// sheet back, Exit and starting again, the phone's width, and a reload from
-// the service worker's cache that calculates and prints the form. In
-// chromium also axe-core, the leave-page question, a new tab, Print Data's
-// PDF against the scenario runner's report (SITE_DIR/../tarnwick-scenario.js),
-// a new build's worker, and sessions by finger on phones and a tablet.
-// TARNWICK_SHOTS=DIR saves pictures and the PDFs there.
+// scenario files cannot say of the page, in chromium, Firefox and WebKit
+// (drivers.js), each element found by its role and accessible name: the
+// keyboard's ways, a modal box holding the sheet back, a reload, Exit and
+// starting again, the phone's width, the service worker's cache that
+// calculates and prints the form; in chromium also axe-core, the leave-page
+// question, a new tab, Print Data's PDF against the scenario runner's report
+// (SITE_DIR/../tarnwick-scenario.js), a new build's worker, and touch
+// screens. TARNWICK_SHOTS=DIR keeps pictures and PDFs there.
 'use strict';
 
 const { describe, test, before, after, afterEach } = require('node:test');
@@ -20,19 +18,17 @@ const { execFileSync } = require('child_process');
 const { site, served, stop, chromiumTab, firefox, webkit } = require('./drivers.js');
 const { session, until, script, json, entries, measured, cautions } = require('./session.js');
 
-const scenarios = path.join(__dirname, '..', 'scenarios');
 const shots = process.env.TARNWICK_SHOTS;
 const scratch = fs.mkdtempSync(path.join(os.tmpdir(), 'tarnwick-browser-test-'));
 after(() => fs.rmSync(scratch, { recursive: true, force: true }));
+const read = (file, ...args) => execFileSync(file, args, { encoding: 'utf8' });
 
-const closeQuestion = 'Close Tarnwick?';
-const closePrompt = 'Do you wish to close the calculator....select no or you will loose all of your work!';
-// The card as the page shows it, one line feed a line.
-const oilCard = JSON.parse(/"Minimum Oil Buffer Strokes" (".*")$/m
-    .exec(fs.readFileSync(path.join(scenarios, 'reference-messages.scenario'), 'utf8'))[1]).replace(/\r\n/g, '\n');
+// The card as the page shows it, one line feed a line (the scenario's text).
+const oilCard = JSON.parse(/"Minimum Oil Buffer Strokes" (".*")$/m.exec(
+    fs.readFileSync(path.join(__dirname, '../scenarios/reference-messages.scenario'), 'utf8'))[1]).replace(/\r\n/g, '\n');
 const calculated = { 'Crosshead, IN': '80.02', 'Refuge space, difference, IN': '1.98',
     'Maximum counterweight runby, IN': '7.98', 'Maximum counterweight runby, MM': '202.69' };
-// The worker's cache and how many files it keeps.
+// The worker's cache, full.
 const worker = fs.readFileSync(path.join(site, 'sw.js'), 'utf8');
 const cache = /'(tarnwick-\w+)'/.exec(worker)[1];
 const cacheFull = (name) => `${name}: ${/siteFiles = \[(.*)\]/.exec(worker)[1].split(',').length} files`;
@@ -46,52 +42,46 @@ async function cached() {
     const sizes = await Promise.all(names.map(async (name) => (await (await caches.open(name)).keys()).length));
     return names.map((name, i) => name + ': ' + sizes[i] + ' files').join(', ');
 }
+const cacheIs = (d, name) => until(() => d.run(`(${cached})()`), cacheFull(name), 'the worker\'s cache', 15000);
 
 // Runs in the page: what does not fit the screen: anything beyond its edges;
-// at a phone's width the groups or a caption and its field side by side; on
-// a touch screen a field, option or button less than 44 px high, or a field
-// without the numeric keyboard but the identification.
+// at a phone's width, groups or a caption and its field side by side; on a
+// touch screen, a field, option or button under 44 px high, or a field but
+// the identification without the numeric keyboard.
 function misfits(touch) {
     const found = [];
-    const width = innerWidth;
     const wide = document.documentElement.scrollWidth;
-    if (wide > width) found.push(`the page scrolls sideways to ${wide} px`);
+    if (wide > innerWidth) found.push(`the page scrolls sideways to ${wide} px`);
     for (const e of document.querySelectorAll('#app *, dialog *')) {
         const edges = e.getBoundingClientRect();
         if (edges.width === 0 && edges.height === 0) continue;
         const what = `${e.tagName} "${e.getAttribute('aria-label') || e.textContent.trim().slice(0, 40)}"`;
-        if (edges.left < 0 || edges.right > width) found.push(`${what} spans ${edges.left}..${edges.right} px`);
-        if (!touch) continue;
-        if (e.matches('.field, .option, button') && edges.height < 44) found.push(`${what} is ${edges.height} px high`);
+        if (edges.left < 0 || edges.right > innerWidth) found.push(`${what} spans ${edges.left}..${edges.right} px`);
+        if (touch && e.matches('.field, .option, button') && edges.height < 44) found.push(`${what} is ${edges.height} px high`);
         const decimal = e.getAttribute('aria-label') !== 'Elevator Identification';
-        if (e.matches('.field') && (e.inputMode === 'decimal') !== decimal) found.push(`${what}: inputmode "${e.inputMode}"`);
+        if (touch && e.matches('.field') && (e.inputMode === 'decimal') !== decimal) found.push(`${what}: inputmode "${e.inputMode}"`);
     }
-    if (width >= 500) return found;
-    const box = (selector) => document.querySelector(selector).getBoundingClientRect();
-    const stack = ['#sheet .questions', '#sheet .data', '#sheet .large-buttons'].map(box);
-    if (!(stack[0].bottom <= stack[1].top && stack[1].bottom <= stack[2].top)) found.push('the groups are not one column');
-    const caption = [...document.querySelectorAll('#sheet .row-caption')]
-        .find((e) => e.textContent.trim().startsWith('Rated speed')).getBoundingClientRect();
-    if (caption.bottom > find('textbox', 'Rated speed, FPM').getBoundingClientRect().top) {
-        found.push('the rated speed caption is not above its field');
-    }
+    const box = (e) => (typeof e === 'string' ? document.querySelector(e) : e).getBoundingClientRect();
+    const [questions, data, commands] = ['#sheet .questions', '#sheet .data', '#sheet .large-buttons'].map(box);
+    const caption = box([...document.querySelectorAll('#sheet .row-caption')].find((e) => e.textContent.trim().startsWith('Rated speed')));
+    if (innerWidth < 500 && !(questions.bottom <= data.top && data.bottom <= commands.top)) found.push('not one column');
+    if (innerWidth < 500 && caption.bottom > box(find('textbox', 'Rated speed, FPM')).top) found.push('a caption beside its field');
     return found;
 }
-const fits = async (d, touch) => assert.deepEqual(await d.run(script(`return (${misfits})(${touch});`)), [],
-    `what does not fit ${await d.run('innerWidth')} px`);
+const fits = async (d, touch) =>
+    assert.deepEqual(await d.run(script(`return (${misfits})(${touch});`)), [], `at ${await d.run('innerWidth')} px`);
 
 const shoot = (d, name) => shots && d.page && d.page.screenshot({ path: path.join(shots, name + '.png') });
 
 // A print command with the browser's print stubbed: the identification
-// prompt answered with `id` when one is given, the reminder for
-// `orientation`, the print dialog once, whose printout is returned as a PDF
-// (or, with `pdf` false, the dialog cancelled at once). No message follows.
-async function print(d, s, shortcut, orientation, id, pdf = true) {
+// prompt (labelled `label`) answered with `id` when one is given, the
+// reminder for `orientation`, the print dialog once, whose printout is
+// returned as a PDF (or, with `pdf` false, the dialog cancelled at once).
+// No message follows.
+async function print(d, s, shortcut, orientation, [label, id] = [], pdf = true) {
     await d.run('window.printed = 0; window.print = () => ++window.printed;');
     await d.press(shortcut);
     if (id) {
-        const label = { 'Control+d': '35 characters may be used to identify this elevator.',
-            'Control+f': 'Do you wish to identify this elevator?' }[shortcut];
         await s.focus('textbox', label, 'Elevator ID');
         await d.type(id);
         await d.press('Enter');
@@ -113,19 +103,8 @@ async function print(d, s, shortcut, orientation, id, pdf = true) {
 
 // A PDF's pages: how many, and whether they lie in landscape.
 function pdfPages(file) {
-    const info = execFileSync('pdfinfo', [file], { encoding: 'utf8' });
-    const [, pages, width, height] = /Pages: +(\d+)[^]*Page size: +([\d.]+) x ([\d.]+)/.exec(info);
+    const [, pages, width, height] = /Pages: +(\d+)[^]*Page size: +([\d.]+) x ([\d.]+)/.exec(read('pdfinfo', file));
     return `${pages} ${Number(width) > Number(height) ? 'landscape' : 'portrait'}`;
-}
-
-// The form's PDF: one landscape page with every caption and figure of the
-// sheet (ligatures, "ﬀ", read as the letters they join).
-async function formHoldsSheet(d, file) {
-    assert.equal(pdfPages(file), '1 landscape');
-    const text = execFileSync('pdftotext', ['-layout', file, '-'], { encoding: 'utf8' }).normalize('NFKC').replace(/\s+/g, ' ');
-    const shown = await d.run(`[...document.querySelectorAll('#sheet .label:not(.echo), #sheet .field')]
-        .map((e) => (e.value ?? e.textContent).replace(/\\s+/g, ' ').trim()).filter((t) => t)`);
-    assert.deepEqual(shown.filter((t) => !text.includes(t)), [], `what the form's PDF lacks:\n${text}`);
 }
 
 // The data report the scenario runner prints for the same entries, one row
@@ -136,7 +115,7 @@ function desktopReport(ids, id, date) {
     fs.writeFileSync(file, ['scenario "report"', ...ids.map((field, i) => `type ${field} ${[...entries, ...measured][i][1]}`),
         'click cmdCalculate', `prompt "${id}"`, 'key Ctrl+D', 'expect prompt "Elevator ID" "35 characters may be used to identify this elevator."',
         'expect reminder portrait', 'expect printdialog', 'dump', ''].join('\n'));
-    const dump = execFileSync(process.execPath, [path.join(site, '..', 'tarnwick-scenario.js'), file], { encoding: 'utf8' });
+    const dump = read(process.execPath, path.join(site, '..', 'tarnwick-scenario.js'), file);
     const rows = [];
     for (const [, line] of dump.split('last report:')[1].split('  working:')[0].matchAll(/^ {4}\d+ "(.*)"$/gm)) {
         const [, size, bold, items] = /^(\d+)(b?) ?(.*)$/.exec(line.replace(/\\(.)/g, '$1').replace('6/30/2005', date));
@@ -162,7 +141,7 @@ function desktopReport(ids, id, date) {
 // columns from the 10 mm margin.
 function pdfLines(file) {
     const lines = [];
-    for (const sheet of execFileSync('pdftotext', ['-bbox', file, '-'], { encoding: 'utf8' }).split('<page ')) {
+    for (const sheet of read('pdftotext', '-bbox', file, '-').split('<page ')) {
         const words = [...sheet.matchAll(/<word xMin="([\d.]+)" yMin="([\d.]+)" xMax="([\d.]+)"[^>]*>(.*?)</g)]
             .map(([, x0, y0, x1, text]) => ({ x0: Number(x0), y0: Number(y0), pitch: (x1 - x0) / text.length, text }))
             .sort((a, b) => a.y0 - b.y0 || a.x0 - b.x0);
@@ -177,9 +156,9 @@ function pdfLines(file) {
     return lines.map(([size, text]) => size + text);
 }
 
+// Serious or critical faults axe-core finds; it is evaluated, not added as a
+// script element, which the page's content security policy refuses.
 async function axe(page, when) {
-    // Evaluated, not added as a script element, which the page's content
-    // security policy refuses.
     if (!(await page.evaluate(() => 'axe' in window))) await page.evaluate(fs.readFileSync(require.resolve('axe-core/axe.min.js'), 'utf8'));
     const bad = (await page.evaluate(async () => (await window.axe.run(document)).violations))
         .filter((v) => v.impact === 'serious' || v.impact === 'critical')
@@ -188,25 +167,21 @@ async function axe(page, when) {
 }
 
 for (const open of [chromiumTab, firefox, webkit]) {
-    describe(open.name.replace('Tab', ''), () => {
+    describe(open === chromiumTab ? 'chromium' : open.name, () => {
         let d;
         let s;
-        let url;
-        before(async () => {
-            d = await open();
-            s = session(d);
-        });
+        before(async () => (s = session((d = await open()))));
         after(() => d && d.close());
-        // A fresh origin for each test, so that no kept sheet carries over.
         afterEach(() => assert.deepEqual(d.errors.splice(0), [], 'the page reported errors'));
-        const fresh = async () => {
-            url = (await served()).url;
-            await s.open(url);
-            await s.focus('textbox', 'Rated speed, FPM');
+        const exit = async (ts = s, key = 'Alt+x') => {
+            await ts.d.press(key);
+            await ts.answer('Close Tarnwick?', null, null, 'Cancel');
+            await ts.d.click('button', 'Yes', 'Close Tarnwick?');
+            await ts.closed();
         };
 
         test('the worked example by the keyboard: Tab, Enter, both cautions, Alt+R', async () => {
-            await fresh();
+            await s.fresh();
             await s.typeInto(entries);
             await d.press('Enter');
             await s.answer('Caution !!', cautions[0], null);
@@ -227,7 +202,7 @@ for (const open of [chromiumTab, firefox, webkit]) {
         });
 
         test('a reload brings the sheet back, with its red marks and with Max Runby\'s figures', async () => {
-            await fresh();
+            await s.fresh();
             d.asked = 0;
             await s.calculate();
             await s.reloadKeepsSheet();
@@ -240,7 +215,7 @@ for (const open of [chromiumTab, firefox, webkit]) {
         });
 
         test('the oil buffers card from the menu bar by the keyboard, in fixed-pitch lines', async () => {
-            await fresh();
+            await s.fresh();
             await d.press('Alt+f');
             await s.focus('menuitem', 'Stroke - Normal Buffers');
             await d.press('ArrowRight');
@@ -256,17 +231,14 @@ for (const open of [chromiumTab, firefox, webkit]) {
         });
 
         test('Exit asks and Esc cancels; Yes, and starting again, give an empty sheet that a reload keeps', async () => {
-            await fresh();
+            await s.fresh();
             const empty = await s.state();
             await d.type('1.2');
             await d.press('Alt+x');
-            await s.answer(closeQuestion, closePrompt, 'Escape', 'Cancel');
+            await s.answer('Close Tarnwick?', null, 'Escape', 'Cancel');
             await s.focus('button', 'Exit');
             await s.fields({ 'Rated speed, FPM': '1.2' });
-            await d.press('Alt+x');
-            await s.answer(closeQuestion, closePrompt, null, 'Cancel');
-            await d.click('button', 'Yes', closeQuestion);
-            await s.closed();
+            await exit();
             await d.click('button', 'Start Tarnwick again');
             await s.focus('textbox', 'Rated speed, FPM');
             await s.sheetAs(empty, 'the sheet after starting again');
@@ -277,33 +249,35 @@ for (const open of [chromiumTab, firefox, webkit]) {
             if (d.page) assert.equal(d.asked, 0, 'the leave-page question with an empty sheet');
         });
 
-        test('the site out of reach: the service worker\'s cache brings the sheet back, which calculates and prints the form',
-            async (t) => {
-                const server = await served();
-                await s.open(server.url);
-                await until(() => d.run(`(${cached})()`), cacheFull(cache), 'the cache after the first visit', 15000);
-                if (d.lacks.offline) {
-                    t.diagnostic(d.lacks.offline);
-                    await stop(server);
-                } else {
-                    await d.context.setOffline(true);
-                }
-                await d.reload();
-                await s.ready();
-                await until(() => d.run(`!!navigator.serviceWorker.controller${d.lacks.offline ? '' : ' && !navigator.onLine'}`),
-                    true, 'the page served by the worker');
-                await s.enter([...entries, ...measured]);
-                await d.click('button', 'Calculate');
-                await s.fields(calculated);
-                await until(s.dialogs, 0, 'no dialog with every clearance measured');
-                if (d.pdf) await formHoldsSheet(d, await print(d, s, 'Control+f', 'landscape', 'HW-390'));
-                else t.diagnostic(d.lacks.pdf);
-                if (d.context) await d.context.setOffline(false);
-            });
+        test('the site out of reach: the worker\'s cache brings the sheet back, which calculates and prints the form', async (t) => {
+            const server = await served();
+            await s.open(server.url);
+            await cacheIs(d, cache);
+            if (d.lacks.offline) t.diagnostic(d.lacks.offline);
+            await (d.lacks.offline ? stop(server) : d.context.setOffline(true));
+            await d.reload();
+            await s.ready();
+            await until(() => d.run(`!!navigator.serviceWorker.controller${d.lacks.offline ? '' : ' && !navigator.onLine'}`),
+                true, 'the page served by the worker');
+            await s.enter([...entries, ...measured]);
+            await d.click('button', 'Calculate');
+            await s.fields(calculated);
+            await until(s.dialogs, 0, 'no dialog with every clearance measured');
+            if (!d.pdf) return t.diagnostic(d.lacks.pdf);
+            // One landscape page with every caption and figure (ligatures,
+            // "ﬀ", read as the letters they join).
+            const form = await print(d, s, 'Control+f', 'landscape', ['Do you wish to identify this elevator?', 'HW-390']);
+            assert.equal(pdfPages(form), '1 landscape');
+            const text = read('pdftotext', '-layout', form, '-').normalize('NFKC').replace(/\s+/g, ' ');
+            const shown = await d.run(`[...document.querySelectorAll('#sheet .label:not(.echo), #sheet .field')]
+                .map((e) => (e.value ?? e.textContent).replace(/\\s+/g, ' ').trim()).filter((t) => t)`);
+            assert.deepEqual(shown.filter((t) => !text.includes(t)), [], `what the form's PDF lacks:\n${text}`);
+            if (d.context) await d.context.setOffline(false);
+        });
 
         if (open !== chromiumTab) {
             test('at a phone\'s width, 390 x 844: one column, nothing sideways', async (t) => {
-                await fresh();
+                await s.fresh();
                 t.diagnostic(d.lacks.touch);
                 const note = await d.viewport(390, 844);
                 if (note) t.diagnostic(note);
@@ -319,7 +293,7 @@ for (const open of [chromiumTab, firefox, webkit]) {
         }
 
         test('axe-core finds nothing serious on the sheet, in a dark theme, and with a message box open', async () => {
-            await fresh();
+            await s.fresh();
             await axe(d.page, 'with the sheet shown');
             await d.page.emulateMedia({ colorScheme: 'dark' });
             await axe(d.page, 'with the sheet shown in a dark theme');
@@ -329,68 +303,61 @@ for (const open of [chromiumTab, firefox, webkit]) {
             await axe(d.page, 'with a message box open');
         });
 
-        test('leaving the page asks while the sheet holds entries, and not once Exit has closed it', async () => {
-            await fresh();
+        // Each in a second tab of the same browser.
+        const inTab = async (body) => {
+            await s.fresh();
             const tab = await chromiumTab({}, d.context);
-            const ts = session(tab);
             try {
-                await ts.open(url);
-                await tab.type('7');
-                await ts.fields({ 'Rated speed, MPS': '0.04' });
-                tab.leave = false;
-                await tab.page.close({ runBeforeUnload: true });
-                await until(() => tab.asked, 1, 'the leave-page question with entries on the sheet');
-                assert.ok(!tab.page.isClosed(), 'the page closed although leaving was refused');
-                await tab.click('button', 'Exit');
-                await ts.answer(closeQuestion, closePrompt, null, 'Cancel');
-                await tab.click('button', 'Yes', closeQuestion);
-                await ts.closed();
-                const closing = tab.page.waitForEvent('close');
-                await tab.page.close({ runBeforeUnload: true });
-                await closing;
-                assert.equal(tab.asked, 1, 'the leave-page question came once the calculator had closed');
+                await body(tab, session(tab));
             } finally {
                 await tab.close().catch(() => {});
             }
-        });
+        };
 
-        test('a new tab starts empty, and nothing is kept beyond the tab', async () => {
-            await fresh();
+        test('leaving the page asks while the sheet holds entries, and not once Exit has closed it', () => inTab(async (tab, ts) => {
+            await ts.open(s.url);
+            await tab.type('7');
+            await ts.fields({ 'Rated speed, MPS': '0.04' });
+            tab.leave = false;
+            await tab.page.close({ runBeforeUnload: true });
+            await until(() => tab.asked, 1, 'the leave-page question with entries on the sheet');
+            assert.ok(!tab.page.isClosed(), 'the page closed although leaving was refused');
+            await exit(ts, 'Alt+x');
+            const closing = tab.page.waitForEvent('close');
+            await tab.page.close({ runBeforeUnload: true });
+            await closing;
+            assert.equal(tab.asked, 1, 'the leave-page question came once the calculator had closed');
+        }));
+
+        test('a new tab starts empty, and nothing is kept beyond the tab', () => inTab(async (tab, ts) => {
             const empty = await s.state();
             await s.calculate();
-            const tab = await chromiumTab({}, d.context);
-            const ts = session(tab);
-            try {
-                await ts.open(url);
-                await ts.focus('textbox', 'Rated speed, FPM');
-                await ts.sheetAs(empty, 'a new tab\'s sheet');
-                const stored = await tab.run('(async () => [localStorage.length, document.cookie, (await indexedDB.databases()).length].join())()');
-                assert.equal(stored, '0,,0', 'local storage, cookies and IndexedDB');
-                assert.deepEqual(await d.context.cookies(), []);
-            } finally {
-                await tab.close();
-            }
-        });
+            await ts.open(s.url);
+            await ts.focus('textbox', 'Rated speed, FPM');
+            await ts.sheetAs(empty, 'a new tab\'s sheet');
+            const stored = await tab.run('(async () => [localStorage.length, document.cookie, (await indexedDB.databases()).length].join())()');
+            assert.equal(stored, '0,,0', 'local storage, cookies and IndexedDB');
+            assert.deepEqual(await d.context.cookies(), []);
+        }));
 
         test('Print Data\'s PDF is the desktop\'s report, line for line; a cancelled print leaves the sheet', async () => {
-            await fresh();
+            await s.fresh();
             await s.enter([...entries, ...measured]);
             await d.click('button', 'Calculate');
             await s.fields(calculated);
-            const report = await print(d, s, 'Control+d', 'portrait', 'HW-390');
+            const report = await print(d, s, 'Control+d', 'portrait', ['35 characters may be used to identify this elevator.', 'HW-390']);
             const ids = await d.run(script(`return ${json([...entries, ...measured].map(([name]) => name))}.map((n) => find('textbox', n).id);`));
             const rows = desktopReport(ids, 'HW-390', await d.run('tarnwickPage.shortDate()'));
             // The page's report: lines, sizes, bold and blanks as the desktop's.
-            const laid = await d.page.$$eval('#printout .report-line', (lines) =>
-                lines.map((l) => `${parseFloat(l.style.fontSize)}${getComputedStyle(l).fontWeight === '700' ? 'b' : ''} ` +
-                    l.textContent.replace('\u00a0', '')));
+            const laid = await d.run(`[...document.querySelectorAll('#printout .report-line')].map((l) =>
+                parseFloat(l.style.fontSize) + (getComputedStyle(l).fontWeight === '700' ? 'b ' : ' ') + l.textContent.replace('\\u00a0', ''))`);
             assert.equal(laid.join('\n'), rows.join('\n'), 'the page\'s report against the desktop\'s');
             // The PDF: that report alone, each line in its size and columns.
             const want = rows.map((row) => row.replace(/^(\d+)b?/, '$1').trimEnd()).filter((row) => /^\d+ ./.test(row));
             assert.equal(pdfLines(report).join('\n'), want.join('\n'), 'the report\'s PDF');
             assert.match(pdfPages(report), / portrait$/);
             const before = await s.state();
-            await print(d, s, 'Control+d', 'portrait', null, false);
+            await print(d, s, 'Control+d', 'portrait', [], false);
             await s.sheetAs(before, 'the sheet after a cancelled print');
         });
 
@@ -398,37 +365,29 @@ for (const open of [chromiumTab, firefox, webkit]) {
             const copy = path.join(scratch, 'site');
             fs.cpSync(site, copy, { recursive: true });
             await s.open((await served(copy)).url);
-            await until(() => d.run(`(${cached})()`), cacheFull(cache), 'the cache after the first visit', 15000);
+            await cacheIs(d, cache);
             const next = 'tarnwick-' + [...cache.slice(9)].reverse().join('');
             fs.writeFileSync(path.join(copy, 'sw.js'), worker.replace(cache, next));
             await d.run('navigator.serviceWorker.getRegistration().then((r) => r.update())');
-            await until(() => d.run(`(${cached})()`), cacheFull(next), 'the caches after a new build', 15000);
+            await cacheIs(d, next);
         });
 
         for (const [device, width, height] of [['phone', 360, 740], ['phone', 390, 844], ['tablet', 768, 1024]]) {
             test(`by finger on a ${device} of ${width} x ${height}: everything fits and takes a finger`, async () => {
                 const tab = await chromiumTab({ viewport: { width, height }, hasTouch: true, isMobile: true });
                 const ts = session(tab);
-                const tap = (role, name) => tab.page.getByRole(role, { name, exact: true }).tap();
-                const enter = async (pairs) => {
-                    for (const [name, text] of pairs) {
-                        await tap('textbox', name);
-                        await ts.focus('textbox', name);
-                        await tab.type(text);
-                    }
-                };
                 try {
-                    await ts.open((await served()).url);
-                    await enter(entries);
-                    await tap('button', 'Calculate');
+                    await ts.fresh();
+                    await ts.enter(entries);
+                    await tab.click('button', 'Calculate');
                     for (const caution of cautions) {
                         await ts.answer('Caution !!', caution, null);
                         await fits(tab, true);
-                        await tap('button', 'OK');
+                        await tab.click('button', 'OK', 'Caution !!');
                         await until(ts.dialogs, caution === cautions[0] ? 1 : 0, 'the caution tapped away');
                     }
-                    await enter(measured);
-                    await tap('button', 'Calculate');
+                    await ts.enter(measured);
+                    await tab.click('button', 'Calculate');
                     await ts.fields(calculated);
                     await fits(tab, true);
                     await shoot(tab, `${device}-${width}x${height}`);

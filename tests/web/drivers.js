@@ -1,10 +1,9 @@
-// The browsers of the web tests, each behind the same small set of calls
-// (goto, reload, run, click, type, paste, press, viewport, pdf, close):
-// Debian's chromium through playwright-core, Firefox ESR through
-// puppeteer-core over WebDriver BiDi, and WebKitGTK's MiniBrowser through
-// WebKitWebDriver under Xvfb; the page-side functions their scripts may call;
-// and the site under test, each served on a port of its own. What a driver
-// cannot do is listed in its `lacks`.
+// The browsers of the web tests behind one small set of calls (goto, reload,
+// run, click, type, paste, press, viewport, pdf, close): Debian's chromium
+// (playwright-core), Firefox ESR (puppeteer-core over WebDriver BiDi) and
+// WebKitGTK's MiniBrowser (WebKitWebDriver under Xvfb), with what each cannot
+// do in its `lacks`; the page-side functions their scripts may call; and the
+// site under test.
 'use strict';
 
 const net = require('net');
@@ -16,13 +15,9 @@ const { serve } = require('../../ui/web/serve.js');
 
 const pause = (ms = 25) => new Promise((resolve) => setTimeout(resolve, ms));
 
-// The built site: `node --test` passes no arguments, so check-web.sh names it
-// in TARNWICK_SITE; `node FILE SITE_DIR` names it too.
-const site = process.argv[2] || process.env.TARNWICK_SITE;
-if (!site) {
-    console.error(`usage: TARNWICK_SITE=SITE_DIR node --test ${process.argv[1]}`);
-    process.exit(2);
-}
+// The built site, as check-web.sh names it (`node --test` passes no arguments).
+const site = process.env.TARNWICK_SITE;
+if (!site) throw new Error(`usage: TARNWICK_SITE=SITE_DIR node --test ${process.argv[1]}`);
 
 // The site served on a port of its own (a fresh origin, so that nothing a tab
 // kept carries over), with its address as `url`; every server stops when the
@@ -73,8 +68,7 @@ function nameOf(e) {
 function find(role, name, within) {
     if (role === 'id') return document.getElementById(name);
     if (role === 'css') return document.querySelector(name);
-    const selectors = { textbox: 'input', button: 'button', menuitem: '[role=menuitem]', radio: '[role=radio]',
-        dialog: 'dialog[open]' };
+    const selectors = { textbox: 'input', button: 'button', menuitem: '[role=menuitem]', dialog: 'dialog[open]' };
     let scope = document;
     if (within) scope = [...document.querySelectorAll('dialog[open]')].find((d) => nameOf(d) === within);
     if (!scope) return null;
@@ -111,13 +105,14 @@ const inPage = [nameOf, find, focusedText, sheetState].map(String).join('\n');
 
 // ---- The drivers ------------------------------------------------------
 
-// Clicks the element that find() gives, through a library's element handle.
-async function clickFound(page, role, name, within) {
+// Clicks (or taps) the element that find() gives, through a library's
+// element handle.
+async function clickFound(page, how, role, name, within) {
     const args = JSON.stringify([role, name, within || null]).slice(1, -1);
     const handle = await page.evaluateHandle(`(() => {${inPage}\nreturn find(${args});})()`);
     const element = handle.asElement();
     if (!element) throw new Error(`no ${role} "${name}" to click`);
-    await element.click();
+    await element[how]();
     await handle.dispose();
 }
 
@@ -133,8 +128,8 @@ function watch(page, d) {
 }
 
 // A tab of chromium in a context of its own (`options` as playwright's
-// newContext takes them), or another tab of `context`; `page` is
-// playwright's, for what only chromium is asked.
+// newContext takes them; on a touch screen a click is a tap), or another tab
+// of `shared`; `page` is playwright's, for what only chromium is asked.
 async function chromiumTab(options = {}, shared = null) {
     const browser = await chromium();
     const context = shared || await browser.newContext({ viewport: { width: 1000, height: 800 }, ...options });
@@ -143,10 +138,11 @@ async function chromiumTab(options = {}, shared = null) {
     const d = { name: 'chromium', version: browser.version(), lacks: {}, errors: [], asked: 0, page, context };
     watch(page, d);
     return Object.assign(d, {
-        goto: (url) => page.goto(url),
+        // On from the first paint: the tests wait for what they need.
+        goto: (url) => page.goto(url, { waitUntil: 'commit' }),
         reload: () => page.reload(),
         run: (source) => page.evaluate(source),
-        click: (role, name, within) => clickFound(page, role, name, within),
+        click: (role, name, within) => clickFound(page, options.hasTouch ? 'tap' : 'click', role, name, within),
         type: (text) => page.keyboard.type(text),
         paste: (text) => page.keyboard.insertText(text),
         press: (keys) => page.keyboard.press(keys),
@@ -171,16 +167,10 @@ async function firefox() {
         executablePath: '/usr/bin/firefox-esr',
         headless: true,
         extraPrefsFirefox: {
-            'network.captive-portal-service.enabled': false,
-            'network.connectivity-service.enabled': false,
-            'network.dns.disablePrefetch': true,
-            'network.prefetch-next': false,
-            'network.trr.mode': 5,
-            'toolkit.telemetry.enabled': false,
-            'toolkit.telemetry.server': '',
-            'browser.region.network.url': '',
-            'browser.topsites.contile.enabled': false,
-            'extensions.systemAddon.update.enabled': false,
+            'network.captive-portal-service.enabled': false, 'network.connectivity-service.enabled': false,
+            'network.dns.disablePrefetch': true, 'network.prefetch-next': false, 'network.trr.mode': 5,
+            'toolkit.telemetry.enabled': false, 'toolkit.telemetry.server': '', 'browser.region.network.url': '',
+            'browser.topsites.contile.enabled': false, 'extensions.systemAddon.update.enabled': false,
             'media.gmp-manager.url': '',
             // Alt alone must not take the focus to the browser's menu bar.
             'ui.key.menuAccessKeyFocuses': false,
@@ -199,7 +189,7 @@ async function firefox() {
         goto: (url) => page.goto(url),
         reload: () => page.reload(),
         run: (source) => page.evaluate(source),
-        click: (role, name, within) => clickFound(page, role, name, within),
+        click: (role, name, within) => clickFound(page, 'click', role, name, within),
         type: (text) => page.keyboard.type(text),
         paste: (text) => page.keyboard.sendCharacter(text),
         press: async (keys) => {
@@ -240,9 +230,7 @@ async function webkit() {
     const end = () => {
         try {
             process.kill(-driver.pid);
-        } catch (error) {
-            // Already gone.
-        }
+        } catch (error) { /* already gone */ }
     };
     const base = `http://127.0.0.1:${port}`;
     let session = '';
@@ -266,19 +254,11 @@ async function webkit() {
                 if (Date.now() > until) throw new Error(`WebKitWebDriver did not start: ${error.message}`);
             }
         }
-        const created = await call('POST', '/session', {
-            capabilities: {
-                alwaysMatch: {
-                    'webkitgtk:browserOptions': {
-                        binary: '/usr/lib/x86_64-linux-gnu/webkit2gtk-4.1/MiniBrowser',
-                        args: ['--automation'],
-                    },
-                    // The leave-page question, when the page asks it, is
-                    // answered Leave.
-                    unhandledPromptBehavior: 'accept',
-                },
-            },
-        });
+        // The leave-page question, when the page asks it, is answered Leave.
+        const created = await call('POST', '/session', { capabilities: { alwaysMatch: {
+            'webkitgtk:browserOptions': { binary: '/usr/lib/x86_64-linux-gnu/webkit2gtk-4.1/MiniBrowser', args: ['--automation'] },
+            unhandledPromptBehavior: 'accept',
+        } } });
         session = created.sessionId;
         // A script's value, or its exception, comes back through the callback.
         const run = async (source) => {

@@ -1,17 +1,17 @@
-// TARNWICK_SITE=SITE_DIR node --test tests/web/handover-test.js: the user types from the first
-// paint while the WebAssembly is still on its way. The site is served with
-// tarnwick.wasm held back from 0 to 1,000 ms, so that the program starts
-// before, during and after the typing; every load must keep each entry
-// whole in its own field, converted, with the focus where the user left it
-// (or where Calculate, pressed before the program was there, puts it). In
-// Chromium at every delay, by the keyboard and by taps at phone width; in
-// Firefox and WebKit at a few. Commands pressed again and again before the
-// program is there run once.
+// TARNWICK_SITE=SITE_DIR node --test tests/web/handover-test.js: the user
+// types from the first paint while the WebAssembly is still on its way. The
+// site is served with tarnwick.wasm held back from 0 to 1,000 ms, so that the
+// program starts before, during and after the typing; every load must keep
+// each entry whole in its own field, converted, with the focus where the user
+// left it (or where Calculate, pressed before the program was there, puts
+// it). In Chromium at every delay, by the keyboard and by taps at phone
+// width; in Firefox and WebKit at a few. Commands pressed again and again
+// before the program is there run once.
 'use strict';
 
 const { test } = require('node:test');
 const assert = require('node:assert/strict');
-const { served, chromium, firefox, webkit, pause } = require('./drivers.js');
+const { served, chromiumTab, firefox, webkit, pause } = require('./drivers.js');
 const { cautions } = require('./session.js');
 
 const delays = Array.from({ length: 21 }, (_, i) => i * 50);
@@ -32,145 +32,92 @@ function shown(ids) {
     return { fields, focus: document.activeElement.id, dialog: dialog ? dialog.textContent.trim() : null };
 }
 
-// Waits until `probe` gives a value that is not null.
-async function settled(probe, what) {
+// Waits until the page shows `ids` (see shown()).
+async function settled(d, ids, what) {
     for (const end = Date.now() + 15000; Date.now() < end; await pause(20)) {
-        const value = await probe();
+        const value = await d.run(`(${shown})(${JSON.stringify(ids)})`);
         if (value !== null) return value;
     }
     throw new Error(`${what}: the program did not catch up`);
 }
 
-// The cautions of the worked example, answered with Enter as they come;
-// then the sheet.
-async function calculatedSheet(probe, press, what) {
-    for (const caution of cautions) {
-        const seen = await settled(probe, what);
-        assert.equal(seen.dialog, caution, `${what}: the caution`);
-        await press('Enter');
-    }
-    return settled(probe, what);
-}
-
-let baseURL;
-let browser;
-test.before(async () => {
-    baseURL = (await served()).url;
-    browser = await chromium();
-});
-
-// A fresh tab whose tarnwick.wasm arrives `delay` ms after it is asked for
-// (held until `gate` settles, when given), open on the sheet as first
-// painted, the focus on the rated speed.
-async function load(delay, { phone = false, gate = null } = {}) {
-    const context = await browser.newContext({
-        viewport: phone ? { width: 390, height: 844 } : { width: 1100, height: 850 },
-        hasTouch: phone,
-        isMobile: phone,
-        baseURL,
-        serviceWorkers: 'block',
-    });
-    const page = await context.newPage();
-    page.on('dialog', (dialog) => dialog.accept());
-    await page.route('**/tarnwick.wasm', async (route) => {
-        await Promise.all([pause(delay), gate]);
-        await route.continue();
-    });
-    await page.goto('/', { waitUntil: 'commit' });
-    await page.waitForFunction(() => document.activeElement && document.activeElement.id === 'txtImpSpeed');
-    const probe = (ids) => page.evaluate(shown, ids);
-    return { page, context, probe };
-}
-
-test('Chromium: typed with Tab and Enter from the first paint', { concurrency: 3 }, async (t) => {
-    await Promise.all(delays.map((delay) =>
-        t.test(`tarnwick.wasm ${delay} ms late`, async () => {
-            const { page, context, probe } = await load(delay);
-            try {
-                for (const [i, [, text]] of entries.entries()) {
-                    if (i > 0) await page.keyboard.press('Tab');
-                    await page.keyboard.type(text);
-                }
-                await page.keyboard.press('Enter');
-                const sheet = await calculatedSheet(() => probe(Object.keys(calculated)),
-                    (key) => page.keyboard.press(key), `${delay} ms`);
-                assert.deepEqual(sheet, { fields: calculated, focus: 'txtCrossMea', dialog: null });
-            } finally {
-                await context.close();
-            }
-        })));
-});
-
-test('Chromium: typed into each field tapped at phone width', { concurrency: 3 }, async (t) => {
-    await Promise.all(delays.map((delay) =>
-        t.test(`tarnwick.wasm ${delay} ms late`, async () => {
-            const { page, context, probe } = await load(delay, { phone: true });
-            try {
-                for (const [id, text] of entries) {
-                    await page.tap(`#${id}`);
-                    await page.keyboard.type(text);
-                }
-                const sheet = await settled(() => probe(Object.keys(typed)), `${delay} ms`);
-                assert.deepEqual(sheet, { fields: typed, focus: 'txtImpStroke', dialog: null });
-            } finally {
-                await context.close();
-            }
-        })));
-});
-
-test('Chromium: Calculate tapped 20 times and Enter pressed 10 times before the program, one message', async () => {
-    let release;
-    const gate = new Promise((resolve) => (release = resolve));
-    const { page, context, probe } = await load(0, { phone: true, gate });
-    try {
-        for (let i = 0; i < 20; ++i) await page.tap('#cmdCalculate');
-        for (let i = 0; i < 10; ++i) await page.keyboard.press('Enter');
-        release();
-        const seen = await settled(() => probe([]), 'the burst');
-        assert.equal(seen.dialog, '?Have you made a positive entry in every field?');
-        await page.keyboard.press('Enter');
-        await pause(300);
-        assert.deepEqual(await settled(() => probe([]), 'after the message'),
-            { fields: {}, focus: 'txtImpSpeed', dialog: null });
-    } finally {
-        await context.close();
-    }
-});
-
-// Firefox and WebKit through their drivers, at a few delays: the site is
-// served through a server of its own for each, which holds tarnwick.wasm
-// back (a fresh origin, so that no kept sheet carries over).
-async function heldBack(delay) {
+// A tab at the site with tarnwick.wasm `delay` ms late (and held until
+// `gate` settles), as first painted: the focus on the rated speed, where the
+// user types once the caret shows (the autofocus may come a frame after the
+// load). Each load has a server of its own: a fresh origin, with no kept sheet.
+async function firstPaint(d, delay, gate = null) {
     const server = await served();
     const [handler] = server.listeners('request');
     server.removeAllListeners('request');
     server.on('request', (request, response) => {
-        if (request.url.endsWith('/tarnwick.wasm')) setTimeout(() => handler(request, response), delay);
-        else handler(request, response);
+        if (!request.url.endsWith('/tarnwick.wasm')) return handler(request, response);
+        Promise.all([pause(delay), gate]).then(() => handler(request, response));
     });
-    return server;
+    await d.goto(server.url);
+    for (const end = Date.now() + 15000; !(await d.run("document.activeElement.id === 'txtImpSpeed'")); await pause(5)) {
+        if (Date.now() > end) throw new Error('no focus on the rated speed');
+    }
 }
 
-for (const [name, start] of [['Firefox', firefox], ['WebKit', webkit]]) {
-    test(`${name}: typed with Tab and Enter from the first paint`, async (t) => {
-        const d = await start();
+// The worked example with Tab and Enter from the first paint, its cautions
+// answered with Enter as they come.
+async function byKeyboard(d, delay) {
+    await firstPaint(d, delay);
+    for (const [i, [, text]] of entries.entries()) {
+        if (i > 0) await d.press('Tab');
+        await d.type(text);
+    }
+    await d.press('Enter');
+    for (const caution of cautions) {
+        assert.equal((await settled(d, [], `${delay} ms`)).dialog, caution, `${delay} ms: the caution`);
+        await d.press('Enter');
+    }
+    assert.deepEqual(await settled(d, Object.keys(calculated), `${delay} ms`),
+        { fields: calculated, focus: 'txtCrossMea', dialog: null });
+}
+
+// `body` in a chromium tab of its own, at phone width by touch when asked.
+async function inTab(phone, body) {
+    const d = await chromiumTab({ viewport: phone ? { width: 390, height: 844 } : { width: 1100, height: 850 },
+        hasTouch: phone, isMobile: phone, serviceWorkers: 'block' });
+    try {
+        await body(d);
+    } finally {
+        await d.close();
+    }
+}
+
+test('Chromium: typed with Tab and Enter from the first paint', { concurrency: 3 }, (t) =>
+    Promise.all(delays.map((delay) => t.test(`tarnwick.wasm ${delay} ms late`, () => inTab(false, (d) => byKeyboard(d, delay))))));
+
+test('Chromium: typed into each field tapped at phone width', { concurrency: 3 }, (t) =>
+    Promise.all(delays.map((delay) => t.test(`tarnwick.wasm ${delay} ms late`, () => inTab(true, async (d) => {
+        await firstPaint(d, delay);
+        for (const [id, text] of entries) {
+            await d.click('id', id);
+            await d.type(text);
+        }
+        assert.deepEqual(await settled(d, Object.keys(typed), `${delay} ms`), { fields: typed, focus: 'txtImpStroke', dialog: null });
+    })))));
+
+test('Chromium: Calculate tapped 20 times and Enter pressed 10 times before the program, one message', () =>
+    inTab(true, async (d) => {
+        let release;
+        await firstPaint(d, 0, new Promise((resolve) => (release = resolve)));
+        for (let i = 0; i < 20; ++i) await d.click('id', 'cmdCalculate');
+        for (let i = 0; i < 10; ++i) await d.press('Enter');
+        release();
+        assert.equal((await settled(d, [], 'the burst')).dialog, '?Have you made a positive entry in every field?');
+        await d.press('Enter');
+        await pause(300);
+        assert.deepEqual(await settled(d, [], 'after the message'), { fields: {}, focus: 'txtImpSpeed', dialog: null });
+    }));
+
+for (const open of [firefox, webkit]) {
+    test(`${open.name}: typed with Tab and Enter from the first paint`, async (t) => {
+        const d = await open();
         try {
-            for (const delay of [0, 250, 600, 1000]) {
-                await t.test(`tarnwick.wasm ${delay} ms late`, async () => {
-                    await d.goto((await heldBack(delay)).url);
-                    // The user types once the rated speed shows the caret:
-                    // the page's autofocus may come a frame after the load.
-                    await settled(() => d.run("document.activeElement.id === 'txtImpSpeed' || null"), name);
-                    for (const [i, [, text]] of entries.entries()) {
-                        if (i > 0) await d.press('Tab');
-                        await d.type(text);
-                    }
-                    await d.press('Enter');
-                    const probe = () => d.run(`(${shown})(${JSON.stringify(Object.keys(calculated))})`);
-                    const sheet = await calculatedSheet(probe, (key) => d.press(key), `${name}, ${delay} ms`);
-                    assert.deepEqual(sheet, { fields: calculated, focus: 'txtCrossMea', dialog: null });
-                });
-            }
+            for (const delay of [0, 250, 600, 1000]) await t.test(`tarnwick.wasm ${delay} ms late`, () => byKeyboard(d, delay));
         } finally {
             await d.close();
         }

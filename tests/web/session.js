@@ -2,7 +2,7 @@
 // driver of drivers.js; and the worked example they type.
 'use strict';
 
-const { inPage, pause } = require('./drivers.js');
+const { served, inPage, pause } = require('./drivers.js');
 
 const json = JSON.stringify;
 // A script for the page: `body` may call the page-side functions of drivers.js.
@@ -29,6 +29,7 @@ const cautions = ['You do not have the minimum clearance for one or more of your
 // The calls of a session in the page of driver `d`.
 function session(d) {
     const s = {
+        d,
         value: (name) => d.run(script(`const e = find('textbox', ${json(name)}); return e && e.value;`)),
         fields: async (figures) => {
             for (const [name, text] of Object.entries(figures)) await until(() => s.value(name), text, `"${name}"`);
@@ -43,12 +44,18 @@ function session(d) {
             await d.goto(url);
             await s.ready();
         },
-        // A message box with this title and prompt, modal, its button
-        // `focused` focused; `key` answers it.
+        // The site on a fresh origin (so that no kept sheet carries over) at
+        // `s.url`, the focus on the rated speed.
+        fresh: async () => {
+            await s.open((s.url = (await served()).url));
+            await s.focus('textbox', 'Rated speed, FPM');
+        },
+        // A message box with this title and prompt (any, when null), modal,
+        // its button `focused` focused; `key` answers it.
         answer: async (title, prompt, key, focused = 'OK') => {
+            const text = prompt === null ? 'null' : "box.querySelector('.prompt').innerText";
             await until(() => d.run(script(`const box = find('dialog', ${json(title)});
-                return box && [box.querySelector('.prompt').innerText, box.getAttribute('aria-modal')];`)),
-            [prompt, 'true'], `the "${title}" message box`);
+                return box && [${text}, box.getAttribute('aria-modal')];`)), [prompt, 'true'], `the "${title}" message box`);
             await s.focus('button', focused, title);
             if (!key) return;
             await d.press(key);
