@@ -19,9 +19,8 @@ const pause = (ms = 25) => new Promise((resolve) => setTimeout(resolve, ms));
 const site = process.env.TARNWICK_SITE;
 if (!site) throw new Error(`usage: TARNWICK_SITE=SITE_DIR node --test ${process.argv[1]}`);
 
-// The site served on a port of its own (a fresh origin, so that nothing a tab
-// kept carries over), with its address as `url`; every server stops when the
-// tests end.
+// The site served on a port of its own, a fresh origin, so that nothing a tab
+// kept carries over; every server and chromium stop when the tests end.
 const servers = [];
 async function served(dir = site) {
     const server = await serve(dir, 0, '127.0.0.1');
@@ -34,8 +33,8 @@ const stop = (server) => new Promise((resolve) => {
     server.close(resolve);
 });
 
-// Debian's chromium through playwright-core, headless, reaching nothing
-// beyond this machine; launched once, for every tab.
+// Debian's chromium, headless, reaching nothing beyond this machine;
+// launched once, for every tab.
 let launched = null;
 const chromium = () => (launched ??= playwright.chromium.launch({
     executablePath: '/usr/bin/chromium',
@@ -49,9 +48,9 @@ after(async () => {
 
 // ---- In the page: elements by role and accessible name ----------------
 
-// Runs inside the page: an element's accessible name, as far as this page
-// gives them: its label, the element that labels it, its label element, or
-// its text without the parts hidden from assistive technology.
+// An element's accessible name, as far as this page gives them: its label,
+// the element that labels it, its label element, or its text without the
+// parts hidden from assistive technology.
 function nameOf(e) {
     const labelledBy = e.getAttribute('aria-labelledby');
     if (e.getAttribute('aria-label')) return e.getAttribute('aria-label');
@@ -62,42 +61,34 @@ function nameOf(e) {
     return copy.textContent.trim();
 }
 
-// Runs inside the page: the visible element of `role` named `name` (or the
-// element of that id, or the first match of that selector), within the open
-// dialog named `within` when given.
+// The visible element of `role` named `name` (or the element of that id, or
+// the first match of that selector), within the open dialog named `within`.
 function find(role, name, within) {
     if (role === 'id') return document.getElementById(name);
     if (role === 'css') return document.querySelector(name);
     const selectors = { textbox: 'input', button: 'button', menuitem: '[role=menuitem]', dialog: 'dialog[open]' };
-    let scope = document;
-    if (within) scope = [...document.querySelectorAll('dialog[open]')].find((d) => nameOf(d) === within);
-    if (!scope) return null;
-    return [...scope.querySelectorAll(selectors[role])].find((e) => nameOf(e) === name && e.getClientRects().length) || null;
+    const scope = within ? [...document.querySelectorAll('dialog[open]')].find((d) => nameOf(d) === within) : document;
+    return [...(scope || document.createDocumentFragment()).querySelectorAll(selectors[role])]
+        .find((e) => nameOf(e) === name && e.getClientRects().length) || null;
 }
 
-// Runs inside the page: the focused element as "role "name"", with the
-// dialog it lies in.
+// The focused element as `role "name"`, with the dialog it lies in.
 function focusedText() {
     const e = document.activeElement;
     if (!e || e === document.body) return 'nothing';
     const role = e.getAttribute('role') || { INPUT: 'textbox', BUTTON: 'button' }[e.tagName] || e.tagName;
     const dialog = e.closest('dialog');
-    const title = dialog ? ` in "${dialog.querySelector('h2').textContent}"` : '';
-    return `${role} "${nameOf(e)}"${title}`;
+    return `${role} "${nameOf(e)}"${dialog ? ` in "${dialog.querySelector('h2').textContent}"` : ''}`;
 }
 
-// Runs inside the page: everything the sheet shows, element by element.
+// Everything the sheet shows, element by element.
 function sheetState() {
-    const state = [];
-    for (const f of document.querySelectorAll('#sheet .field')) {
-        state.push(`${f.id}=${JSON.stringify(f.value)} ${f.dataset.colour}${f.readOnly ? ' locked' : ''}`);
-    }
-    for (const e of document.querySelectorAll('#sheet button, #sheet [role=radio]')) {
-        const off = e.disabled || e.getAttribute('aria-disabled') === 'true';
-        state.push(`${e.id}${e.getAttribute('aria-checked') === 'true' ? ' checked' : ''}${off ? ' disabled' : ''}`);
-    }
-    state.push(`focus ${document.activeElement && document.activeElement.id}`);
-    return state;
+    const fields = [...document.querySelectorAll('#sheet .field')]
+        .map((f) => `${f.id}=${JSON.stringify(f.value)} ${f.dataset.colour}${f.readOnly ? ' locked' : ''}`);
+    const commands = [...document.querySelectorAll('#sheet button, #sheet [role=radio]')].map((e) => e.id +
+        (e.getAttribute('aria-checked') === 'true' ? ' checked' : '') +
+        (e.disabled || e.getAttribute('aria-disabled') === 'true' ? ' disabled' : ''));
+    return [...fields, ...commands, `focus ${document.activeElement && document.activeElement.id}`];
 }
 
 // The page-side functions every script may call.
@@ -105,26 +96,37 @@ const inPage = [nameOf, find, focusedText, sheetState].map(String).join('\n');
 
 // ---- The drivers ------------------------------------------------------
 
-// Clicks (or taps) the element that find() gives, through a library's
-// element handle.
-async function clickFound(page, how, role, name, within) {
-    const args = JSON.stringify([role, name, within || null]).slice(1, -1);
-    const handle = await page.evaluateHandle(`(() => {${inPage}\nreturn find(${args});})()`);
-    const element = handle.asElement();
-    if (!element) throw new Error(`no ${role} "${name}" to click`);
-    await element[how]();
-    await handle.dispose();
-}
-
-// Keeps the page's errors; the leave-page question, when the page asks it,
-// is answered Leave (in chromium, as `leave` says, and counted in `asked`).
-function watch(page, d) {
+// The calls over a library's page, playwright's or puppeteer's: the page's
+// errors kept, the leave-page question answered as `leave` says (Leave unless
+// false) and counted in `asked`; `own` gives what differs.
+function pageDriver(page, d, own) {
     page.on('pageerror', (error) => d.errors.push(error.message));
     page.on('console', (m) => m.type() === 'error' && d.errors.push(m.text()));
     page.on('dialog', (dialog) => {
         if (dialog.type() === 'beforeunload') ++d.asked;
         return d.leave === false ? dialog.dismiss() : dialog.accept();
     });
+    return Object.assign(d, {
+        errors: [],
+        asked: 0,
+        reload: () => page.reload(),
+        run: (source) => page.evaluate(source),
+        // Clicks (or taps) the element that find() gives.
+        click: async (role, name, within) => {
+            const handle = await page.evaluateHandle(`(() => {${inPage}\nreturn find(...${JSON.stringify([role, name, within])});})()`);
+            if (!handle.asElement()) throw new Error(`no ${role} "${name}" to click`);
+            await handle.asElement()[d.tap ? 'tap' : 'click']();
+            await handle.dispose();
+        },
+        type: (text) => page.keyboard.type(text),
+        press: async (keys) => {
+            const parts = keys.split('+');
+            const key = parts.pop();
+            for (const m of parts) await page.keyboard.down(m);
+            await page.keyboard.press(key);
+            for (const m of parts.reverse()) await page.keyboard.up(m);
+        },
+    }, own);
 }
 
 // A tab of chromium in a context of its own (`options` as playwright's
@@ -135,17 +137,10 @@ async function chromiumTab(options = {}, shared = null) {
     const context = shared || await browser.newContext({ viewport: { width: 1000, height: 800 }, ...options });
     const page = await context.newPage();
     page.setDefaultTimeout(10000);
-    const d = { name: 'chromium', version: browser.version(), lacks: {}, errors: [], asked: 0, page, context };
-    watch(page, d);
-    return Object.assign(d, {
+    return pageDriver(page, { name: 'chromium', lacks: {}, tap: options.hasTouch, page, context }, {
         // On from the first paint: the tests wait for what they need.
         goto: (url) => page.goto(url, { waitUntil: 'commit' }),
-        reload: () => page.reload(),
-        run: (source) => page.evaluate(source),
-        click: (role, name, within) => clickFound(page, options.hasTouch ? 'tap' : 'click', role, name, within),
-        type: (text) => page.keyboard.type(text),
         paste: (text) => page.keyboard.insertText(text),
-        press: (keys) => page.keyboard.press(keys),
         viewport: (width, height) => page.setViewportSize({ width, height }).then(() => ''),
         // Under print media the page's own size rule gives the paper.
         pdf: async () => {
@@ -159,7 +154,8 @@ async function chromiumTab(options = {}, shared = null) {
 }
 
 // Firefox ESR over WebDriver BiDi, with a fresh profile that reaches nothing
-// beyond this machine.
+// beyond this machine, in a tab of its own (keys sent to the tab it opened
+// with do not press a focused button).
 async function firefox() {
     const browser = await puppeteer.launch({
         browser: 'firefox',
@@ -176,44 +172,18 @@ async function firefox() {
             'ui.key.menuAccessKeyFocuses': false,
         },
     });
-    // A tab of its own: keys sent to the tab the browser opened with do not
-    // press a focused button.
     const page = await browser.newPage();
-    const d = { name: 'firefox', version: await browser.version(), errors: [], asked: 0 };
-    watch(page, d);
-    return Object.assign(d, {
+    return pageDriver(page, { name: 'firefox' }, {
         lacks: {
             offline: 'no offline switch over BiDi in puppeteer-core: the site\'s server is stopped instead',
             touch: 'no touch emulation over BiDi in puppeteer-core: the phone width is checked without a coarse pointer',
         },
         goto: (url) => page.goto(url),
-        reload: () => page.reload(),
-        run: (source) => page.evaluate(source),
-        click: (role, name, within) => clickFound(page, 'click', role, name, within),
-        type: (text) => page.keyboard.type(text),
         paste: (text) => page.keyboard.sendCharacter(text),
-        press: async (keys) => {
-            const parts = keys.split('+');
-            const key = parts.pop();
-            for (const m of parts) await page.keyboard.down(m);
-            await page.keyboard.press(key);
-            for (const m of parts.reverse()) await page.keyboard.up(m);
-        },
         viewport: (width, height) => page.setViewport({ width, height }).then(() => ''),
-        // The page's own size rule is not taken whole over BiDi: the size
-        // is given here.
+        // The page's own size rule is not taken whole over BiDi: the size is given here.
         pdf: (landscape) => page.pdf({ format: 'letter', landscape }),
         close: () => browser.close(),
-    });
-}
-
-// A free port on this machine.
-function freePort() {
-    return new Promise((resolve, reject) => {
-        const probe = net.createServer().listen(0, '127.0.0.1', () => {
-            const { port } = probe.address();
-            probe.close(() => resolve(port));
-        }).on('error', reject);
     });
 }
 
@@ -221,10 +191,15 @@ function freePort() {
 const webDriverKeys = { Enter: '\uE007', Tab: '\uE004', Escape: '\uE00C', ArrowRight: '\uE014', Alt: '\uE00A',
     Control: '\uE009', Shift: '\uE008', Backspace: '\uE003', F1: '\uE031', F2: '\uE032' };
 
-// WebKitGTK's MiniBrowser through WebKitWebDriver, under its own Xvfb. The
-// protocol is a few JSON requests, so this speaks it over fetch.
+// WebKitGTK's MiniBrowser through WebKitWebDriver, under its own Xvfb, on a
+// free port. The protocol is a few JSON requests, spoken here over fetch.
 async function webkit() {
-    const port = await freePort();
+    const port = await new Promise((resolve) => {
+        const probe = net.createServer().listen(0, '127.0.0.1', () => {
+            const free = probe.address().port;
+            probe.close(() => resolve(free));
+        });
+    });
     const driver = spawn('xvfb-run', ['-a', '/usr/bin/WebKitWebDriver', `--port=${port}`],
         { detached: true, stdio: ['ignore', 'ignore', 'inherit'] });
     const end = () => {
@@ -232,10 +207,9 @@ async function webkit() {
             process.kill(-driver.pid);
         } catch (error) { /* already gone */ }
     };
-    const base = `http://127.0.0.1:${port}`;
     let session = '';
     const call = async (method, where, body) => {
-        const response = await fetch(`${base}${session && '/session/' + session}${where}`, {
+        const response = await fetch(`http://127.0.0.1:${port}${session && '/session/' + session}${where}`, {
             method,
             headers: { 'Content-Type': 'application/json' },
             body: body && JSON.stringify(body),
@@ -247,19 +221,14 @@ async function webkit() {
         return value;
     };
     try {
-        for (const until = Date.now() + 20000; ; await pause(100)) {
-            try {
-                if ((await call('GET', '/status')).ready) break;
-            } catch (error) {
-                if (Date.now() > until) throw new Error(`WebKitWebDriver did not start: ${error.message}`);
-            }
+        for (const until = Date.now() + 20000; !(await call('GET', '/status').catch(() => ({}))).ready; await pause(100)) {
+            if (Date.now() > until) throw new Error('WebKitWebDriver did not start');
         }
         // The leave-page question, when the page asks it, is answered Leave.
-        const created = await call('POST', '/session', { capabilities: { alwaysMatch: {
+        session = (await call('POST', '/session', { capabilities: { alwaysMatch: {
             'webkitgtk:browserOptions': { binary: '/usr/lib/x86_64-linux-gnu/webkit2gtk-4.1/MiniBrowser', args: ['--automation'] },
             unhandledPromptBehavior: 'accept',
-        } } });
-        session = created.sessionId;
+        } } })).sessionId;
         // A script's value, or its exception, comes back through the callback.
         const run = async (source) => {
             const { value, error } = await call('POST', '/execute/async', {
@@ -275,32 +244,27 @@ async function webkit() {
         let framed = false;
         return {
             name: 'webkit',
-            version: `${created.capabilities.browserName}/${created.capabilities.browserVersion}`,
             lacks: {
                 offline: 'no offline switch in WebKitWebDriver: the site\'s server is stopped instead',
                 touch: 'no touch emulation in WebKitWebDriver: the phone width is checked without a coarse pointer',
                 pdf: 'no print command in WebKitWebDriver: printing not checked',
-                errors: 'no log of the page\'s errors in WebKitWebDriver: only the other engines check there are none',
             },
+            // No log of the page's errors in WebKitWebDriver: the other engines check there are none.
             errors: [],
             goto: (url) => call('POST', '/url', { url }),
             reload: () => call('POST', '/refresh', {}),
             run,
             click: async (role, name, within) => {
-                const element = await call('POST', '/execute/sync', {
-                    script: `${inPage}\nreturn find(...arguments);`,
-                    args: [role, name, within || null],
-                });
+                const element = await call('POST', '/execute/sync', { script: `${inPage}\nreturn find(...arguments);`, args: [role, name, within] });
                 if (!element) throw new Error(`no ${role} "${name}" to click`);
                 await call('POST', `/element/${Object.values(element)[0]}/click`, {});
             },
-            type: (text) => keys([...text].flatMap((c) => [{ type: 'keyDown', value: c }, { type: 'keyUp', value: c }])),
+            type: (text) => keys([...text].flatMap((value) => [{ type: 'keyDown', value }, { type: 'keyUp', value }])),
             // The whole text in one change, as a paste gives it.
             paste: (text) => run(`document.execCommand('insertText', false, ${JSON.stringify(text)})`),
-            press: (keysText) => {
-                const parts = keysText.split('+').map((k) => webDriverKeys[k] || k);
-                return keys([...parts.map((k) => ({ type: 'keyDown', value: k })),
-                    ...parts.reverse().map((k) => ({ type: 'keyUp', value: k }))]);
+            press: (chord) => {
+                const parts = chord.split('+').map((k) => webDriverKeys[k] || k);
+                return keys([...parts.map((value) => ({ type: 'keyDown', value })), ...parts.reverse().map((value) => ({ type: 'keyUp', value }))]);
             },
             // The window is sized so that the page's viewport is as asked.
             // MiniBrowser's window has a least width; a narrower viewport is
@@ -315,19 +279,15 @@ async function webkit() {
                     const [inner, innerHeight] = await run('[innerWidth, innerHeight]');
                     if (inner === width && innerHeight === height) return '';
                     const rect = await call('GET', '/window/rect');
-                    await call('POST', '/window/rect',
-                        { width: rect.width + width - inner, height: rect.height + height - innerHeight });
+                    await call('POST', '/window/rect', { width: rect.width + width - inner, height: rect.height + height - innerHeight });
                 }
                 const [inner] = await run('[innerWidth]');
                 if (inner === width) return '';
                 const frame = await call('POST', '/execute/sync', {
-                    script: `const frame = document.createElement('iframe');
-                        frame.id = 'narrow-frame';
-                        frame.src = location.href;
-                        frame.style = 'position: fixed; left: 0; top: 0; border: 0; z-index: 9; ' +
-                            'width: ' + arguments[0] + 'px; height: ' + arguments[1] + 'px';
-                        document.body.append(frame);
-                        return frame;`,
+                    script: `const frame = Object.assign(document.createElement('iframe'), { id: 'narrow-frame', src: location.href });
+                        frame.style = 'position: fixed; left: 0; top: 0; border: 0; z-index: 9; width: ' + arguments[0] +
+                            'px; height: ' + arguments[1] + 'px';
+                        return document.body.appendChild(frame);`,
                     args: [width, height],
                 });
                 await call('POST', '/frame', { id: frame });

@@ -2,20 +2,18 @@
 // driver of drivers.js; and the worked example they type.
 'use strict';
 
+const assert = require('node:assert/strict');
 const { served, inPage, pause } = require('./drivers.js');
 
 const json = JSON.stringify;
 // A script for the page: `body` may call the page-side functions of drivers.js.
 const script = (body) => `(async () => {${inPage}\n${body}})()`;
 
-// Waits until `probe` gives `wanted`; fails naming `what` and the last value.
+// Waits until `probe` gives `wanted`; fails with what it gave last.
 async function until(probe, wanted, what, ms = 5000) {
     let last;
-    for (const end = Date.now() + ms; Date.now() < end; await pause()) {
-        last = await probe();
-        if (json(last) === json(wanted)) return;
-    }
-    throw new Error(`${what}: expected ${json(wanted)}, found ${json(last)}`);
+    for (const end = Date.now() + ms; json((last = await probe())) !== json(wanted) && Date.now() < end;) await pause();
+    assert.deepEqual(last, wanted, what);
 }
 
 const entries = [['Rated speed, FPM', '700'], ['Counterweight runby, IN', '6'], ['Car runby, IN', '6'],
@@ -38,8 +36,9 @@ function session(d) {
             `${role} "${name}"${within ? ` in "${within}"` : ''}`, 'the focus'),
         dialogs: () => d.run('document.querySelectorAll("dialog[open]").length'),
         state: () => d.run(script('return sheetState();')),
-        ready: () => until(() => d.run('document.body.dataset.ready === "true"'), true, 'the sheet ready', 15000),
-        // The site at `url`, its sheet ready.
+        // The sheet as it stood.
+        sheetAs: (wanted, what) => until(s.state, wanted, what),
+        ready: () => until(() => d.run('document.body?.dataset.ready === "true"'), true, 'the sheet ready', 15000),
         open: async (url) => {
             await d.goto(url);
             await s.ready();
@@ -61,24 +60,17 @@ function session(d) {
             await d.press(key);
             await until(s.dialogs, 0, `the "${title}" box closed by ${key}`);
         },
-        // Into the first field as it stands, then Tab to each next one.
-        typeInto: async (pairs) => {
+        // Into each field by Tab from the first, or by a click.
+        typeInto: async (pairs, click = false) => {
             for (const [i, [name, text]] of pairs.entries()) {
-                if (i > 0) await d.press('Tab');
+                if (click) await d.click('textbox', name);
+                else if (i > 0) await d.press('Tab');
                 await s.focus('textbox', name);
                 await d.type(text);
             }
         },
-        // Into each field by a click.
-        enter: async (pairs) => {
-            for (const [name, text] of pairs) {
-                await d.click('textbox', name);
-                await s.focus('textbox', name);
-                await d.type(text);
-            }
-        },
-        // The worked example: its entries and Calculate, both cautions
-        // answered.
+        enter: (pairs) => s.typeInto(pairs, true),
+        // The worked example: its entries and Calculate, both cautions answered.
         calculate: async () => {
             await s.enter(entries);
             await d.click('button', 'Calculate');
@@ -87,21 +79,6 @@ function session(d) {
                 await d.press('Enter');
             }
             await until(s.dialogs, 0, 'the cautions answered');
-        },
-        // The page the calculator leaves when it closes.
-        closed: () => until(() => d.run(script(`return !!find('button', 'Start Tarnwick again') &&
-            document.getElementById('closed').innerText.includes('Tarnwick has closed.');`)), true, 'the closed page'),
-        // The sheet as it stood; a fault names the elements that differ.
-        sheetAs: async (wanted, what) => {
-            let found = [];
-            for (const end = Date.now() + 5000; Date.now() < end; await pause()) {
-                found = await s.state();
-                if (json(found) === json(wanted)) return;
-            }
-            const differ = wanted.map((w, i) => [w, found[i]]).filter(([w, f]) => w !== f);
-            const shown = differ.slice(0, 6).map(([w, f]) => `expected ${w}, found ${f}`);
-            if (differ.length > shown.length) shown.push(`and ${differ.length - shown.length} more`);
-            throw new Error(`${what}: ${differ.length} elements differ:\n    ${shown.join('\n    ')}`);
         },
         // A reload brings the sheet back as it stands, with no message again.
         reloadKeepsSheet: async () => {
@@ -113,6 +90,9 @@ function session(d) {
             await s.sheetAs(before, 'the sheet after the reload');
             await until(s.dialogs, 0, 'no message repeated after the reload');
         },
+        // The page the calculator leaves when it closes.
+        closed: () => until(() => d.run(script(`return !!find('button', 'Start Tarnwick again') &&
+            document.getElementById('closed').innerText.includes('Tarnwick has closed.');`)), true, 'the closed page'),
     };
     return s;
 }
