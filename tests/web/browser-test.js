@@ -4,8 +4,8 @@
 // keyboard's ways, a modal box holding the sheet back, a reload, Exit and
 // starting again, the phone's width, the service worker's cache that
 // calculates and prints the form; in chromium also axe-core, the leave-page
-// question, a new tab, Print Data's PDF, a new build's worker, and touch
-// screens. TARNWICK_SHOTS=DIR keeps pictures and PDFs there.
+// question, a new tab, the tab's storage blocked or full and a damaged record,
+// Print Data's PDF, a new build's worker, and touch screens. TARNWICK_SHOTS=DIR keeps pictures and PDFs there.
 'use strict';
 
 const { describe, test, before, after, afterEach } = require('node:test');
@@ -308,6 +308,66 @@ for (const open of [chromiumTab, firefox, webkit]) {
             const stored = await tab.run('(async () => [localStorage.length, document.cookie, (await indexedDB.databases()).length].join())()');
             assert.equal(stored, '0,,0', 'local storage, cookies and IndexedDB');
             assert.deepEqual(await d.context.cookies(), []);
+        }));
+
+        // The tab keeps its session and says when it cannot. A tab whose
+        // `storage` script runs before the page's own, the rated speed typed.
+        const typed = async (storage, body) => {
+            const tab = await chromiumTab({ serviceWorkers: 'block' });
+            const ts = session(tab);
+            try {
+                if (storage) await tab.context.addInitScript(storage);
+                await ts.fresh();
+                const empty = await ts.state();
+                await tab.type('700');
+                await ts.fields({ 'Rated speed, MPS': '3.56' });
+                await body(tab, ts, empty);
+                assert.deepEqual(tab.errors, [], 'the page reported errors');
+            } finally {
+                await tab.close();
+            }
+        };
+        const said = (tab, line) => until(async () => line.test(await tab.run('document.getElementById("kept-status").textContent')),
+            true, `the line under the sheet: ${line}`);
+        const notKept = /^This sheet is not kept in this tab: .*\. A reload would lose it\.$/;
+
+        test('storage blocked: the sheet calculates and says it is not kept', () => typed(() =>
+            Object.defineProperty(window, 'sessionStorage', { get: () => { throw new DOMException('blocked', 'SecurityError'); } }),
+        (tab) => said(tab, notKept)));
+
+        test('storage full: the failed write is said, and tried again on the next change', () => typed(() => {
+            window.storageFull = true;
+            const setItem = Storage.prototype.setItem;
+            Storage.prototype.setItem = function (...args) {
+                if (window.storageFull) throw new DOMException('full', 'QuotaExceededError');
+                return setItem.apply(this, args);
+            };
+        }, async (tab) => {
+            await said(tab, /QuotaExceededError/);
+            await tab.run('window.storageFull = false');
+            await tab.press('Tab');
+            await tab.type('6');
+            await said(tab, /^$/);
+            assert.match(await tab.run('sessionStorage.getItem("tarnwick-session")'), /type txtImpRunby "6"/);
+        }));
+
+        test('a 100 KB text set by a script is cut to the field, kept and brought back', () => typed(null, async (tab, ts) => {
+            await tab.run(`txtID.focus(); txtID.value = 'X'.repeat(100000);
+                txtID.dispatchEvent(new Event('input', { bubbles: true }))`);
+            await until(() => tab.run('!tarnwickPage.busy() && txtID.value.length'), 35, 'the identification cut');
+            await ts.reloadKeepsSheet();
+            await ts.fields({ 'Rated speed, FPM': '700', 'Elevator Identification': 'X'.repeat(35) });
+            await said(tab, /^$/);
+        }));
+
+        test('a damaged record plays as far as it goes, here not at all, and says so', () => typed(null, async (tab, ts, empty) => {
+            // Put in before the page's scripts, after the page that left has kept its own.
+            await tab.context.addInitScript(() => sessionStorage.setItem('tarnwick-session', 'type txtImpSpeed "7'));
+            await tab.reload();
+            await ts.ready();
+            await ts.sheetAs(empty, 'the sheet of a damaged record');
+            await until(ts.dialogs, 0, 'no message');
+            await said(tab, /^The sheet kept in this tab was restored up to line 1 of its record: /);
         }));
 
         test('Print Data\'s PDF is the page\'s report, line for line; a cancelled print leaves the sheet', async () => {
