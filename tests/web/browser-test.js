@@ -5,7 +5,7 @@
 // starting again, the phone's width, the service worker's cache that
 // calculates and prints the form; in chromium also axe-core, the leave-page
 // question, a new tab, the tab's storage blocked or full and a damaged record,
-// Print Data's PDF, a new build's worker, and touch screens. TARNWICK_SHOTS=DIR keeps pictures and PDFs there.
+// Print Data's PDF, a new build's worker, and touch screens.
 'use strict';
 
 const { describe, test, before, after, afterEach } = require('node:test');
@@ -17,7 +17,6 @@ const { execFileSync } = require('child_process');
 const { site, served, stop, chromiumTab, firefox, webkit } = require('./drivers.js');
 const { session, until, script, entries, measured, cautions } = require('./session.js');
 
-const shots = process.env.TARNWICK_SHOTS;
 const scratch = fs.mkdtempSync(path.join(os.tmpdir(), 'tarnwick-browser-test-'));
 after(() => fs.rmSync(scratch, { recursive: true, force: true }));
 const read = (file, ...args) => execFileSync(file, args, { encoding: 'utf8' });
@@ -70,8 +69,6 @@ function misfits(touch) {
 const fits = async (d, touch) =>
     assert.deepEqual(await d.run(script(`return (${misfits})(${touch});`)), [], `at ${await d.run('innerWidth')} px`);
 
-const shoot = (d, name) => shots && d.page && d.page.screenshot({ path: path.join(shots, name + '.png') });
-
 // A print command with the browser's print stubbed: the identification
 // prompt (labelled `label`) answered with `id` when one is given, the
 // reminder for `orientation`, the print dialog once, whose printout is
@@ -91,7 +88,7 @@ async function print(d, s, shortcut, orientation, [label, id] = [], pdf = true) 
     await s.focus('button', 'OK', 'Orientation');
     await d.press('Enter');
     await until(() => d.run('window.printed'), 1, `the print dialog of ${shortcut}`);
-    const file = pdf && path.join(shots || scratch, `${d.name}-${orientation}.pdf`);
+    const file = pdf && path.join(scratch, `${d.name}-${orientation}.pdf`);
     if (file) fs.writeFileSync(file, await d.pdf(orientation === 'landscape'));
     await d.run('window.dispatchEvent(new Event("afterprint"))');
     await until(() => d.run('document.body.className + tarnwickPage.busy()'), 'false', `${shortcut} done`);
@@ -155,7 +152,6 @@ for (const open of [chromiumTab, firefox, webkit]) {
             await s.typeInto(entries);
             await d.press('Enter');
             await s.answer('Caution !!', cautions[0], null);
-            await shoot(d, 'message-box');
             // The sheet takes no command while the box is open (Alt+L is Clear All).
             await d.press('Alt+l');
             await d.press('Enter');
@@ -168,7 +164,6 @@ for (const open of [chromiumTab, firefox, webkit]) {
             await s.fields(calculated);
             await s.focus('button', 'Max Runby');
             await until(s.dialogs, 0, 'no dialog after Max Runby');
-            await shoot(d, 'after-session');
         });
 
         test('a reload brings the sheet back, with its red marks and with Max Runby\'s figures', async () => {
@@ -192,7 +187,6 @@ for (const open of [chromiumTab, firefox, webkit]) {
             await s.focus('menuitem', 'Oil');
             await d.press('Enter');
             await s.answer('Minimum Oil Buffer Strokes', oilCard, null);
-            await shoot(d, 'reference-card');
             assert.match(await d.run(script(`const e = find('dialog', 'Minimum Oil Buffer Strokes').querySelector('.prompt');
                 return getComputedStyle(e).fontFamily + ' ' + getComputedStyle(e).whiteSpace;`)), /mono.* pre$/i);
             await d.press('Escape');
@@ -273,15 +267,21 @@ for (const open of [chromiumTab, firefox, webkit]) {
             await axe(d.page, 'with a message box open');
         });
 
-        // Each in a second tab of the same browser.
-        const inTab = async (body) => {
-            await s.fresh();
-            const tab = await chromiumTab({}, d.context);
+        // `body` in a tab of its own (as chromiumTab's `options` and
+        // `shared` say), whose page must report no error.
+        const withTab = async (options, shared, body) => {
+            const tab = await chromiumTab(options, shared);
             try {
                 await body(tab, session(tab));
+                assert.deepEqual(tab.errors, [], 'the page reported errors');
             } finally {
                 await tab.close().catch(() => {});
             }
+        };
+        // A second tab of the same browser as the sheet at `s.url`.
+        const inTab = async (body) => {
+            await s.fresh();
+            await withTab({}, d.context, body);
         };
 
         test('leaving the page asks while the sheet holds entries, and not once Exit has closed it', () => inTab(async (tab, ts) => {
@@ -312,21 +312,14 @@ for (const open of [chromiumTab, firefox, webkit]) {
 
         // The tab keeps its session and says when it cannot. A tab whose
         // `storage` script runs before the page's own, the rated speed typed.
-        const typed = async (storage, body) => {
-            const tab = await chromiumTab({ serviceWorkers: 'block' });
-            const ts = session(tab);
-            try {
-                if (storage) await tab.context.addInitScript(storage);
-                await ts.fresh();
-                const empty = await ts.state();
-                await tab.type('700');
-                await ts.fields({ 'Rated speed, MPS': '3.56' });
-                await body(tab, ts, empty);
-                assert.deepEqual(tab.errors, [], 'the page reported errors');
-            } finally {
-                await tab.close();
-            }
-        };
+        const typed = (storage, body) => withTab({ serviceWorkers: 'block' }, null, async (tab, ts) => {
+            if (storage) await tab.context.addInitScript(storage);
+            await ts.fresh();
+            const empty = await ts.state();
+            await tab.type('700');
+            await ts.fields({ 'Rated speed, MPS': '3.56' });
+            await body(tab, ts, empty);
+        });
         const said = (tab, line) => until(async () => line.test(await tab.run('document.getElementById("kept-status").textContent')),
             true, `the line under the sheet: ${line}`);
         const notKept = /^This sheet is not kept in this tab: .*\. A reload would lose it\.$/;
@@ -399,10 +392,8 @@ for (const open of [chromiumTab, firefox, webkit]) {
         });
 
         for (const [device, width, height] of [['phone', 360, 740], ['phone', 390, 844], ['tablet', 768, 1024]]) {
-            test(`by finger on a ${device} of ${width} x ${height}: everything fits and takes a finger`, async () => {
-                const tab = await chromiumTab({ viewport: { width, height }, hasTouch: true, isMobile: true });
-                const ts = session(tab);
-                try {
+            test(`by finger on a ${device} of ${width} x ${height}: everything fits and takes a finger`, () =>
+                withTab({ viewport: { width, height }, hasTouch: true, isMobile: true }, null, async (tab, ts) => {
                     await ts.fresh();
                     await ts.enter(entries);
                     await tab.click('button', 'Calculate');
@@ -416,12 +407,7 @@ for (const open of [chromiumTab, firefox, webkit]) {
                     await tab.click('button', 'Calculate');
                     await ts.fields(calculated);
                     await fits(tab, true);
-                    await shoot(tab, `${device}-${width}x${height}`);
-                    assert.deepEqual(tab.errors, [], 'the page reported errors');
-                } finally {
-                    await tab.close();
-                }
-            });
+                }));
         }
     });
 }
