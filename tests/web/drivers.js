@@ -141,7 +141,7 @@ async function chromiumTab(options = {}, shared = null) {
         // On from the first paint: the tests wait for what they need.
         goto: (url) => page.goto(url, { waitUntil: 'commit' }),
         paste: (text) => page.keyboard.insertText(text),
-        viewport: (width, height) => page.setViewportSize({ width, height }).then(() => ''),
+        viewport: (width, height) => page.setViewportSize({ width, height }),
         // Under print media the page's own size rule gives the paper.
         pdf: async () => {
             await page.emulateMedia({ media: 'print' });
@@ -176,11 +176,11 @@ async function firefox() {
     return pageDriver(page, { name: 'firefox' }, {
         lacks: {
             offline: 'no offline switch over BiDi in puppeteer-core: the site\'s server is stopped instead',
-            touch: 'no touch emulation over BiDi in puppeteer-core: the phone width is checked without a coarse pointer',
+            touch: 'no touch emulation over BiDi in puppeteer-core: the phone width is checked in a frame of its size',
         },
         goto: (url) => page.goto(url),
         paste: (text) => page.keyboard.sendCharacter(text),
-        viewport: (width, height) => page.setViewport({ width, height }).then(() => ''),
+        viewport: (width, height) => page.setViewport({ width, height }),
         // The page's own size rule is not taken whole over BiDi: the size is given here.
         pdf: (landscape) => page.pdf({ format: 'letter', landscape }),
         close: () => browser.close(),
@@ -241,12 +241,11 @@ async function webkit() {
             return value;
         };
         const keys = (actions) => call('POST', '/actions', { actions: [{ type: 'key', id: 'keyboard', actions }] });
-        let framed = false;
         return {
             name: 'webkit',
             lacks: {
                 offline: 'no offline switch in WebKitWebDriver: the site\'s server is stopped instead',
-                touch: 'no touch emulation in WebKitWebDriver: the phone width is checked without a coarse pointer',
+                touch: 'no touch emulation in WebKitWebDriver: the phone width is checked in a frame of its size',
                 pdf: 'no print command in WebKitWebDriver: printing not checked',
             },
             // No log of the page's errors in WebKitWebDriver: the other engines check there are none.
@@ -267,32 +266,13 @@ async function webkit() {
                 return keys([...parts.map((value) => ({ type: 'keyDown', value })), ...parts.reverse().map((value) => ({ type: 'keyUp', value }))]);
             },
             // The window is sized so that the page's viewport is as asked.
-            // MiniBrowser's window has a least width; a narrower viewport is
-            // a frame of that size over the page, where the scripts then run.
             viewport: async (width, height) => {
-                if (framed) {
-                    await call('POST', '/frame/parent', {});
-                    await run('document.getElementById("narrow-frame").remove()');
-                    framed = false;
-                }
                 for (let round = 0; round < 3; ++round) {
                     const [inner, innerHeight] = await run('[innerWidth, innerHeight]');
-                    if (inner === width && innerHeight === height) return '';
+                    if (inner === width && innerHeight === height) return;
                     const rect = await call('GET', '/window/rect');
                     await call('POST', '/window/rect', { width: rect.width + width - inner, height: rect.height + height - innerHeight });
                 }
-                const [inner] = await run('[innerWidth]');
-                if (inner === width) return '';
-                const frame = await call('POST', '/execute/sync', {
-                    script: `const frame = Object.assign(document.createElement('iframe'), { id: 'narrow-frame', src: location.href });
-                        frame.style = 'position: fixed; left: 0; top: 0; border: 0; z-index: 9; width: ' + arguments[0] +
-                            'px; height: ' + arguments[1] + 'px';
-                        return document.body.appendChild(frame);`,
-                    args: [width, height],
-                });
-                await call('POST', '/frame', { id: frame });
-                framed = true;
-                return `its window is at least ${inner} px wide: the ${width} px width checked in a frame of ${width} x ${height}`;
             },
             pdf: null,
             close: async () => {
