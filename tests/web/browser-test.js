@@ -1,11 +1,12 @@
 // TARNWICK_SITE=SITE_DIR node --test tests/web/browser-test.js: what the
 // scenario files cannot say of the page, in chromium, Firefox and WebKit
-// (drivers.js), each element found by its role and accessible name: the
-// keyboard's ways, a modal box holding the sheet back, Exit and starting
-// again, the phone's width, the service worker's cache that calculates and
-// prints the form; in chromium also axe-core, the leave-page
-// question, a new tab, the tab's storage blocked or full and a damaged record,
-// Print Data's PDF, a new build's worker, and touch screens.
+// (drivers.js), each element found by its role and accessible name: typing
+// from the first paint while the WebAssembly is late, the keyboard's ways, a
+// modal box holding the sheet back, Exit and starting again, the phone's
+// width, the service worker's cache that calculates and prints the form; in
+// chromium also taps from the first paint, axe-core, the leave-page question,
+// a new tab, the tab's storage blocked or full and a damaged record, Print
+// Data's PDF, a new build's worker, and touch screens.
 'use strict';
 
 const { describe, test, before, after, afterEach } = require('node:test');
@@ -14,7 +15,7 @@ const fs = require('fs');
 const os = require('os');
 const path = require('path');
 const { execFileSync } = require('child_process');
-const { site, served, stop, chromiumTab, firefox, webkit } = require('./drivers.js');
+const { site, served, stop, chromiumTab, firefox, webkit, pause } = require('./drivers.js');
 const { session, until, script, entries, measured, cautions } = require('./session.js');
 
 const scratch = fs.mkdtempSync(path.join(os.tmpdir(), 'tarnwick-browser-test-'));
@@ -132,6 +133,74 @@ async function axe(page, when) {
     assert.deepEqual(bad, [], `axe-core ${when}`);
 }
 
+// ---- From the first paint, while the WebAssembly is still on its way ----
+
+// tarnwick.wasm is held back from 0 to 1,000 ms, so that the program starts
+// before, during and after the typing; every load must keep each entry whole
+// in its own field, converted, with the focus where the user left it (or
+// where Calculate, pressed before the program was there, puts it).
+const delays = Array.from({ length: 21 }, (_, i) => i * 50);
+const byId = [['txtImpSpeed', '700'], ['txtImpRunby', '6'], ['txtImpRunbyCar', '6'], ['txtImpStroke', '33.25']];
+// The entries as the sheet holds them, with their converted twins.
+const typedById = { txtImpSpeed: '700', txtMetSpeed: '3.56', txtImpRunby: '6', txtMetRunby: '152.40',
+    txtImpRunbyCar: '6', txtMetRunbyCar: '152.40', txtImpStroke: '33.25', txtMetStroke: '844.55' };
+const calculatedById = { ...typedById, txtImpMinStroke: '33.25', txtImpMaxJump: '56.02', txtImpMinCrosshead: '80.02' };
+
+// Runs in the page: the figures asked for, the focus, and the open dialog's
+// text, once the program has taken every action or waits for the dialog's
+// answer (or null before).
+function shown(ids) {
+    const page = window.tarnwickPage;
+    const dialog = document.querySelector('dialog[open] .body');
+    if (document.body.dataset.ready !== 'true' || (page.busy() && !dialog)) return null;
+    const fields = Object.fromEntries(ids.map((id) => [id, document.getElementById(id).value]));
+    return { fields, focus: document.activeElement.id, dialog: dialog ? dialog.textContent.trim() : null };
+}
+
+// Waits until the page shows `ids` (see shown()).
+async function settled(d, ids, what) {
+    for (const end = Date.now() + 15000; Date.now() < end; await pause(20)) {
+        const value = await d.run(`(${shown})(${JSON.stringify(ids)})`);
+        if (value !== null) return value;
+    }
+    throw new Error(`${what}: the program did not catch up`);
+}
+
+// A tab at the site with tarnwick.wasm `delay` ms late (and held until
+// `gate` settles), as first painted: the focus on the rated speed, where the
+// user types once the caret shows (the autofocus may come a frame after the
+// load). Each load has a server of its own: a fresh origin, with no kept sheet.
+async function firstPaint(d, delay, gate = null) {
+    const server = await served();
+    const [handler] = server.listeners('request');
+    server.removeAllListeners('request');
+    server.on('request', (request, response) => {
+        if (!request.url.endsWith('/tarnwick.wasm')) return handler(request, response);
+        Promise.all([pause(delay), gate]).then(() => handler(request, response));
+    });
+    await d.goto(server.url);
+    for (const end = Date.now() + 15000; !(await d.run("document.activeElement?.id === 'txtImpSpeed'")); await pause(5)) {
+        if (Date.now() > end) throw new Error('no focus on the rated speed');
+    }
+}
+
+// The worked example with Tab and Enter from the first paint, its cautions
+// answered with Enter as they come.
+async function byKeyboard(d, delay) {
+    await firstPaint(d, delay);
+    for (const [i, [, text]] of byId.entries()) {
+        if (i > 0) await d.press('Tab');
+        await d.type(text);
+    }
+    await d.press('Enter');
+    for (const caution of cautions) {
+        assert.equal((await settled(d, [], `${delay} ms`)).dialog, caution, `${delay} ms: the caution`);
+        await d.press('Enter');
+    }
+    assert.deepEqual(await settled(d, Object.keys(calculatedById), `${delay} ms`),
+        { fields: calculatedById, focus: 'txtCrossMea', dialog: null });
+}
+
 for (const open of [chromiumTab, firefox, webkit]) {
     describe(open === chromiumTab ? 'chromium' : open.name, () => {
         let d;
@@ -145,6 +214,24 @@ for (const open of [chromiumTab, firefox, webkit]) {
             await ts.d.click('button', 'Yes', 'Close Tarnwick?');
             await ts.closed();
         };
+
+        // `body` in a tab of its own (as chromiumTab's `options` and
+        // `shared` say), whose page must report no error.
+        const withTab = async (options, shared, body) => {
+            const tab = await chromiumTab(options, shared);
+            try {
+                await body(tab, session(tab));
+                assert.deepEqual(tab.errors, [], 'the page reported errors');
+            } finally {
+                await tab.close().catch(() => {});
+            }
+        };
+        const desk = { viewport: { width: 1100, height: 850 }, serviceWorkers: 'block' };
+        const phone = { viewport: { width: 390, height: 844 }, hasTouch: true, isMobile: true, serviceWorkers: 'block' };
+
+        test('typed from the first paint with Tab and Enter, tarnwick.wasm late', { concurrency: open === chromiumTab ? 3 : 1 }, (t) =>
+            Promise.all((open === chromiumTab ? delays : [0, 250, 600, 1000]).map((delay) => t.test(`${delay} ms late`, () =>
+                (open === chromiumTab ? withTab(desk, null, (tab) => byKeyboard(tab, delay)) : byKeyboard(d, delay))))));
 
         test('the worked example by the keyboard: Tab, Enter, both cautions, Alt+R', async () => {
             await s.fresh();
@@ -238,6 +325,28 @@ for (const open of [chromiumTab, firefox, webkit]) {
             return;
         }
 
+        test('typed from the first paint into each field tapped at phone width, tarnwick.wasm late', { concurrency: 3 }, (t) =>
+            Promise.all(delays.map((delay) => t.test(`${delay} ms late`, () => withTab(phone, null, async (tab) => {
+                await firstPaint(tab, delay);
+                for (const [id, text] of byId) {
+                    await tab.click('id', id);
+                    await tab.type(text);
+                }
+                assert.deepEqual(await settled(tab, Object.keys(typedById), `${delay} ms`), { fields: typedById, focus: 'txtImpStroke', dialog: null });
+            })))));
+
+        test('Calculate tapped 20 times and Enter pressed 10 times before the program: one message', () => withTab(phone, null, async (tab) => {
+            let release;
+            await firstPaint(tab, 0, new Promise((resolve) => (release = resolve)));
+            for (let i = 0; i < 20; ++i) await tab.click('id', 'cmdCalculate');
+            for (let i = 0; i < 10; ++i) await tab.press('Enter');
+            release();
+            assert.equal((await settled(tab, [], 'the burst')).dialog, '?Have you made a positive entry in every field?');
+            await tab.press('Enter');
+            await pause(300);
+            assert.deepEqual(await settled(tab, [], 'after the message'), { fields: {}, focus: 'txtImpSpeed', dialog: null });
+        }));
+
         test('axe-core finds nothing serious on the sheet, in a dark theme, and with a message box open', async () => {
             await s.fresh();
             await axe(d.page, 'with the sheet shown');
@@ -249,17 +358,6 @@ for (const open of [chromiumTab, firefox, webkit]) {
             await axe(d.page, 'with a message box open');
         });
 
-        // `body` in a tab of its own (as chromiumTab's `options` and
-        // `shared` say), whose page must report no error.
-        const withTab = async (options, shared, body) => {
-            const tab = await chromiumTab(options, shared);
-            try {
-                await body(tab, session(tab));
-                assert.deepEqual(tab.errors, [], 'the page reported errors');
-            } finally {
-                await tab.close().catch(() => {});
-            }
-        };
         // A second tab of the same browser as the sheet at `s.url`.
         const inTab = async (body) => {
             await s.fresh();

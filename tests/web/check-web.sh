@@ -41,8 +41,7 @@ fi
 
 npm ci --prefix "$here" --no-audit --no-fund --loglevel=error >/dev/null
 echo "The site's server, and the page in chromium, Firefox ESR and WebKitGTK"
-TARNWICK_SITE="$web/site" node --test --test-reporter=spec "$here/serve-test.js" "$here/handover-test.js" \
-    "$here/player-test.js" "$here/browser-test.js"
+TARNWICK_SITE="$web/site" node --test --test-reporter=spec "$here/serve-test.js" "$here/player-test.js" "$here/browser-test.js"
 
 echo "Web benchmark, once, to keep it working"
 node "$root/bench/web/bench-web.js" "$web" --runs 1
