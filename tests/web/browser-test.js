@@ -140,10 +140,10 @@ async function axe(page, when) {
 // in its own field, converted, with the focus where the user left it (or
 // where Calculate, pressed before the program was there, puts it).
 const delays = Array.from({ length: 21 }, (_, i) => i * 50);
-const byId = [['txtImpSpeed', '700'], ['txtImpRunby', '6'], ['txtImpRunbyCar', '6'], ['txtImpStroke', '33.25']];
 // The entries as the sheet holds them, with their converted twins.
 const typedById = { txtImpSpeed: '700', txtMetSpeed: '3.56', txtImpRunby: '6', txtMetRunby: '152.40',
     txtImpRunbyCar: '6', txtMetRunbyCar: '152.40', txtImpStroke: '33.25', txtMetStroke: '844.55' };
+const byId = Object.entries(typedById).filter(([id]) => id.startsWith('txtImp'));
 const calculatedById = { ...typedById, txtImpMinStroke: '33.25', txtImpMaxJump: '56.02', txtImpMinCrosshead: '80.02' };
 
 // Runs in the page: the figures asked for, the focus, and the open dialog's
@@ -158,12 +158,10 @@ function shown(ids) {
 }
 
 // Waits until the page shows `ids` (see shown()).
-async function settled(d, ids, what) {
-    for (const end = Date.now() + 15000; Date.now() < end; await pause(20)) {
-        const value = await d.run(`(${shown})(${JSON.stringify(ids)})`);
-        if (value !== null) return value;
-    }
-    throw new Error(`${what}: the program did not catch up`);
+async function settled(d, ids) {
+    let value = null;
+    for (const end = Date.now() + 15000; (value = await d.run(`(${shown})(${JSON.stringify(ids)})`)) === null && Date.now() < end;) await pause(20);
+    return value || assert.fail('the program did not catch up');
 }
 
 // A tab at the site with tarnwick.wasm `delay` ms late (and held until
@@ -179,8 +177,8 @@ async function firstPaint(d, delay, gate = null) {
         Promise.all([pause(delay), gate]).then(() => handler(request, response));
     });
     await d.goto(server.url);
-    for (const end = Date.now() + 15000; !(await d.run("document.activeElement?.id === 'txtImpSpeed'")); await pause(5)) {
-        if (Date.now() > end) throw new Error('no focus on the rated speed');
+    for (const end = Date.now() + 15000; (await d.run('document.activeElement?.id')) !== 'txtImpSpeed'; await pause(5)) {
+        if (Date.now() > end) assert.fail('no focus on the rated speed at the first paint');
     }
 }
 
@@ -194,11 +192,10 @@ async function byKeyboard(d, delay) {
     }
     await d.press('Enter');
     for (const caution of cautions) {
-        assert.equal((await settled(d, [], `${delay} ms`)).dialog, caution, `${delay} ms: the caution`);
+        assert.equal((await settled(d, [])).dialog, caution);
         await d.press('Enter');
     }
-    assert.deepEqual(await settled(d, Object.keys(calculatedById), `${delay} ms`),
-        { fields: calculatedById, focus: 'txtCrossMea', dialog: null });
+    assert.deepEqual(await settled(d, Object.keys(calculatedById)), { fields: calculatedById, focus: 'txtCrossMea', dialog: null });
 }
 
 for (const open of [chromiumTab, firefox, webkit]) {
@@ -318,9 +315,9 @@ for (const open of [chromiumTab, firefox, webkit]) {
                 await s.fresh();
                 await d.run(`document.body.appendChild(Object.assign(document.createElement('iframe'), { id: 'phone',
                     src: location.href, style: 'position: fixed; left: 0; top: 0; border: 0; width: 390px; height: 844px' }))`);
-                const phone = "document.getElementById('phone').contentWindow";
-                await until(() => d.run(`${phone}.document.body?.dataset.ready === 'true'`), true, 'the page in the frame', 15000);
-                await fits(d, false, phone);
+                const frame = "document.getElementById('phone').contentWindow";
+                await until(() => d.run(`${frame}.document.body?.dataset.ready === 'true'`), true, 'the page in the frame', 15000);
+                await fits(d, false, frame);
             });
             return;
         }
@@ -332,7 +329,7 @@ for (const open of [chromiumTab, firefox, webkit]) {
                     await tab.click('id', id);
                     await tab.type(text);
                 }
-                assert.deepEqual(await settled(tab, Object.keys(typedById), `${delay} ms`), { fields: typedById, focus: 'txtImpStroke', dialog: null });
+                assert.deepEqual(await settled(tab, Object.keys(typedById)), { fields: typedById, focus: 'txtImpStroke', dialog: null });
             })))));
 
         test('Calculate tapped 20 times and Enter pressed 10 times before the program: one message', () => withTab(phone, null, async (tab) => {
@@ -341,10 +338,10 @@ for (const open of [chromiumTab, firefox, webkit]) {
             for (let i = 0; i < 20; ++i) await tab.click('id', 'cmdCalculate');
             for (let i = 0; i < 10; ++i) await tab.press('Enter');
             release();
-            assert.equal((await settled(tab, [], 'the burst')).dialog, '?Have you made a positive entry in every field?');
+            assert.equal((await settled(tab, [])).dialog, '?Have you made a positive entry in every field?');
             await tab.press('Enter');
             await pause(300);
-            assert.deepEqual(await settled(tab, [], 'after the message'), { fields: {}, focus: 'txtImpSpeed', dialog: null });
+            assert.deepEqual(await settled(tab, []), { fields: {}, focus: 'txtImpSpeed', dialog: null });
         }));
 
         test('axe-core finds nothing serious on the sheet, in a dark theme, and with a message box open', async () => {
