@@ -1,12 +1,8 @@
 // TARNWICK_SITE=SITE_DIR node --test tests/web/browser-test.js: what the
-// scenario files cannot say of the page, in chromium, Firefox and WebKit
-// (drivers.js), each element found by its role and accessible name: typing
-// from the first paint while the WebAssembly is late, the keyboard's ways, a
-// modal box holding the sheet back, Exit and starting again, the phone's
-// width, the service worker's cache that calculates and prints the form; in
-// chromium also taps from the first paint, axe-core, the leave-page question,
-// a new tab, the tab's storage blocked or full and a damaged record, Print
-// Data's PDF, a new build's worker, and touch screens.
+// scenario files cannot say of the page (typing from the first paint, the
+// keyboard's ways, the service worker, printing to PDF, the tab's storage,
+// screen sizes and touch, axe-core), in chromium, Firefox and WebKit as far
+// as each driver of drivers.js goes, elements found by role and accessible name.
 'use strict';
 
 const { describe, test, before, after, afterEach } = require('node:test');
@@ -32,16 +28,14 @@ const worker = fs.readFileSync(path.join(site, 'sw.js'), 'utf8');
 const cache = /'(tarnwick-\w+)'/.exec(worker)[1];
 const cacheFull = (name) => `${name}: ${/siteFiles = \[(.*)\]/.exec(worker)[1].split(',').length} files`;
 
-// Runs in the page: the service worker's caches of the site, with how many
-// files each holds.
+// Runs in the page: the site's caches, with how many files each holds, once
+// the service worker is active.
 async function cached() {
-    const registration = await navigator.serviceWorker.getRegistration();
-    if (!registration || !registration.active) return 'no active service worker';
+    if (!(await navigator.serviceWorker.getRegistration())?.active) return 'no active service worker';
     const names = (await caches.keys()).filter((name) => name.startsWith('tarnwick-'));
-    const sizes = await Promise.all(names.map(async (name) => (await (await caches.open(name)).keys()).length));
-    return names.map((name, i) => name + ': ' + sizes[i] + ' files').join(', ');
+    return (await Promise.all(names.map(async (name) => `${name}: ${(await (await caches.open(name)).keys()).length} files`))).join(', ');
 }
-const cacheIs = (d, name) => until(() => d.run(`(${cached})()`), cacheFull(name), 'the worker\'s cache', 15000);
+const cacheIs = (d, name) => until(() => d.run(`(${cached})()`), cacheFull(name), 'the worker\'s cache', 30000);
 
 // Runs in the page: what does not fit the screen of window `win`: anything
 // beyond its edges; at a phone's width, groups or a caption and its field
@@ -112,13 +106,11 @@ function pdfLines(file) {
         const words = [...sheet.matchAll(/<word xMin="([\d.]+)" yMin="([\d.]+)" xMax="([\d.]+)"[^>]*>(.*?)</g)]
             .map(([, x0, y0, x1, text]) => ({ x0: Number(x0), y0: Number(y0), pitch: (x1 - x0) / text.length, text }))
             .sort((a, b) => a.y0 - b.y0 || a.x0 - b.x0);
-        let y = null;
-        for (const { x0, y0, pitch, text } of words) {
-            if (y0 !== y) lines.push([`${Math.round(pitch / 0.6)} `, '']);
-            y = y0;
+        words.forEach(({ x0, y0, pitch, text }, i) => {
+            if (i === 0 || y0 !== words[i - 1].y0) lines.push([`${Math.round(pitch / 0.6)} `, '']);
             const line = lines[lines.length - 1];
             line[1] = line[1].padEnd(Math.round((x0 - (10 * 72) / 25.4) / pitch)) + text;
-        }
+        });
     }
     return lines.map(([size, text]) => size + text);
 }
@@ -132,8 +124,6 @@ async function axe(page, when) {
         .map((v) => `${v.impact} ${v.id}: ${v.help}: ${v.nodes.map((n) => n.target.join(' ')).join(', ')}`);
     assert.deepEqual(bad, [], `axe-core ${when}`);
 }
-
-// ---- From the first paint, while the WebAssembly is still on its way ----
 
 // tarnwick.wasm is held back from 0 to 1,000 ms, so that the program starts
 // before, during and after the typing; every load must keep each entry whole
@@ -160,7 +150,8 @@ function shown(ids) {
 // Waits until the page shows `ids` (see shown()).
 async function settled(d, ids) {
     let value = null;
-    for (const end = Date.now() + 15000; (value = await d.run(`(${shown})(${JSON.stringify(ids)})`)) === null && Date.now() < end;) await pause(20);
+    const probe = () => d.run(`(${shown})(${JSON.stringify(ids)})`);
+    for (const end = Date.now() + 15000; (value = await probe()) === null && Date.now() < end;) await pause(20);
     return value || assert.fail('the program did not catch up');
 }
 
@@ -205,13 +196,6 @@ for (const open of [chromiumTab, firefox, webkit]) {
         before(async () => (s = session((d = await open()))));
         after(() => d && d.close());
         afterEach(() => assert.deepEqual(d.errors.splice(0), [], 'the page reported errors'));
-        const exit = async (ts = s, key = 'Alt+x') => {
-            await ts.d.press(key);
-            await ts.answer('Close Tarnwick?', null, null, 'Cancel');
-            await ts.d.click('button', 'Yes', 'Close Tarnwick?');
-            await ts.closed();
-        };
-
         // `body` in a tab of its own (as chromiumTab's `options` and
         // `shared` say), whose page must report no error.
         const withTab = async (options, shared, body) => {
@@ -272,14 +256,12 @@ for (const open of [chromiumTab, firefox, webkit]) {
             await s.answer('Close Tarnwick?', null, 'Escape', 'Cancel');
             await s.focus('button', 'Exit');
             await s.fields({ 'Rated speed, FPM': '1.2' });
-            await exit();
+            await s.exit();
             await d.click('button', 'Start Tarnwick again');
             await s.focus('textbox', 'Rated speed, FPM');
             await s.sheetAs(empty, 'the sheet after starting again');
             d.asked = 0;
-            await d.reload();
-            await s.ready();
-            await s.sheetAs(empty, 'the sheet after starting again and a reload');
+            await s.reloadKeepsSheet();
             if (d.page) assert.equal(d.asked, 0, 'the leave-page question with an empty sheet');
         });
 
@@ -332,17 +314,18 @@ for (const open of [chromiumTab, firefox, webkit]) {
                 assert.deepEqual(await settled(tab, Object.keys(typedById)), { fields: typedById, focus: 'txtImpStroke', dialog: null });
             })))));
 
-        test('Calculate tapped 20 times and Enter pressed 10 times before the program: one message', () => withTab(phone, null, async (tab) => {
-            let release;
-            await firstPaint(tab, 0, new Promise((resolve) => (release = resolve)));
-            for (let i = 0; i < 20; ++i) await tab.click('id', 'cmdCalculate');
-            for (let i = 0; i < 10; ++i) await tab.press('Enter');
-            release();
-            assert.equal((await settled(tab, [])).dialog, '?Have you made a positive entry in every field?');
-            await tab.press('Enter');
-            await pause(300);
-            assert.deepEqual(await settled(tab, []), { fields: {}, focus: 'txtImpSpeed', dialog: null });
-        }));
+        test('Calculate tapped 20 times and Enter pressed 10 times before the program: one message', () =>
+            withTab(phone, null, async (tab) => {
+                let release;
+                await firstPaint(tab, 0, new Promise((resolve) => (release = resolve)));
+                for (let i = 0; i < 20; ++i) await tab.click('id', 'cmdCalculate');
+                for (let i = 0; i < 10; ++i) await tab.press('Enter');
+                release();
+                assert.equal((await settled(tab, [])).dialog, '?Have you made a positive entry in every field?');
+                await tab.press('Enter');
+                await pause(300);
+                assert.deepEqual(await settled(tab, []), { fields: {}, focus: 'txtImpSpeed', dialog: null });
+            }));
 
         test('axe-core finds nothing serious on the sheet, in a dark theme, and with a message box open', async () => {
             await s.fresh();
@@ -371,7 +354,7 @@ for (const open of [chromiumTab, firefox, webkit]) {
             await tab.page.close({ runBeforeUnload: true });
             await until(() => tab.asked, 2, 'the leave-page question with entries on the sheet');
             assert.ok(!tab.page.isClosed(), 'the page closed although leaving was refused');
-            await exit(ts, 'Alt+x');
+            await ts.exit();
             const closing = tab.page.waitForEvent('close');
             await tab.page.close({ runBeforeUnload: true });
             await closing;
@@ -380,11 +363,12 @@ for (const open of [chromiumTab, firefox, webkit]) {
 
         test('a new tab starts empty, and nothing is kept beyond the tab', () => inTab(async (tab, ts) => {
             const empty = await s.state();
-            await s.calculate();
+            await s.enter(entries);
             await ts.open(s.url);
             await ts.focus('textbox', 'Rated speed, FPM');
             await ts.sheetAs(empty, 'a new tab\'s sheet');
-            const stored = await tab.run('(async () => [localStorage.length, document.cookie, (await indexedDB.databases()).length].join())()');
+            const stored = await tab.run(
+                '(async () => [localStorage.length, document.cookie, (await indexedDB.databases()).length].join())()');
             assert.equal(stored, '0,,0', 'local storage, cookies and IndexedDB');
             assert.deepEqual(await d.context.cookies(), []);
         }));

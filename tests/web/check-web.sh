@@ -26,12 +26,11 @@ tail -n 1 "$scratch/web.out"
 
 echo "WebAssembly scenario runner: its failure reports"
 cd "$root/tests/scenario/failing"
+check="$root/tests/scenario/CheckOutput.cmake"
 for file in *.scenario; do
-    cmake -DRUNNER="node;$runner" -DFILE="$file" -DEXPECTED="${file%.scenario}.out" -DSTATUS=1 \
-        -P "$root/tests/scenario/CheckOutput.cmake"
+    cmake -DRUNNER="node;$runner" -DFILE="$file" -DEXPECTED="${file%.scenario}.out" -DSTATUS=1 -P "$check"
 done
-cmake -DRUNNER="node;$runner" -DFILE=no-such.scenario -DSTATUS=2 \
-    -P "$root/tests/scenario/CheckOutput.cmake"
+cmake -DRUNNER="node;$runner" -DFILE=no-such.scenario -DSTATUS=2 -P "$check"
 cd "$root"
 
 if [ -x "$root/tests/numbers/compare.sh" ]; then

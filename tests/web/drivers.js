@@ -1,9 +1,8 @@
-// The browsers of the web tests behind one small set of calls (goto, reload,
-// run, click, type, paste, press, viewport, pdf, close): Debian's chromium
-// (playwright-core), Firefox ESR (puppeteer-core over WebDriver BiDi) and
-// WebKitGTK's MiniBrowser (WebKitWebDriver under Xvfb), with what each cannot
-// do in its `lacks`; the page-side functions their scripts may call; and the
-// site under test.
+// The browsers of the web tests behind one set of calls (goto, reload, run,
+// click, type, paste, press, pdf, close; in Firefox and WebKit viewport):
+// Debian's chromium (playwright-core), Firefox ESR (puppeteer-core over
+// WebDriver BiDi) and WebKitGTK (WebKitWebDriver under Xvfb), with what each
+// cannot do in its `lacks`; the page-side functions of their scripts; the site.
 'use strict';
 
 const net = require('net');
@@ -45,8 +44,6 @@ after(async () => {
     await Promise.all(servers.map(stop));
     if (launched) await (await launched).close();
 });
-
-// ---- In the page: elements by role and accessible name ----------------
 
 // An element's accessible name, as far as this page gives them: its label,
 // the element that labels it, its label element, or its text without the
@@ -94,8 +91,6 @@ function sheetState() {
 // The page-side functions every script may call.
 const inPage = [nameOf, find, focusedText, sheetState].map(String).join('\n');
 
-// ---- The drivers ------------------------------------------------------
-
 // The calls over a library's page, playwright's or puppeteer's: the page's
 // errors kept, the leave-page question answered as `leave` says (Leave unless
 // false) and counted in `asked`; `own` gives what differs.
@@ -107,8 +102,7 @@ function pageDriver(page, d, own) {
         return d.leave === false ? dialog.dismiss() : dialog.accept();
     });
     return Object.assign(d, {
-        errors: [],
-        asked: 0,
+        errors: [], asked: 0,
         reload: () => page.reload(),
         run: (source) => page.evaluate(source),
         // Clicks (or taps) the element that find() gives.
@@ -141,7 +135,6 @@ async function chromiumTab(options = {}, shared = null) {
         // On from the first paint: the tests wait for what they need.
         goto: (url) => page.goto(url, { waitUntil: 'commit' }),
         paste: (text) => page.keyboard.insertText(text),
-        viewport: (width, height) => page.setViewportSize({ width, height }),
         // Under print media the page's own size rule gives the paper.
         pdf: async () => {
             await page.emulateMedia({ media: 'print' });
@@ -158,10 +151,7 @@ async function chromiumTab(options = {}, shared = null) {
 // with do not press a focused button).
 async function firefox() {
     const browser = await puppeteer.launch({
-        browser: 'firefox',
-        protocol: 'webDriverBiDi',
-        executablePath: '/usr/bin/firefox-esr',
-        headless: true,
+        browser: 'firefox', protocol: 'webDriverBiDi', executablePath: '/usr/bin/firefox-esr', headless: true,
         extraPrefsFirefox: {
             'network.captive-portal-service.enabled': false, 'network.connectivity-service.enabled': false,
             'network.dns.disablePrefetch': true, 'network.prefetch-next': false, 'network.trr.mode': 5,
@@ -194,18 +184,14 @@ const webDriverKeys = { Enter: '\uE007', Tab: '\uE004', Escape: '\uE00C', ArrowR
 // WebKitGTK's MiniBrowser through WebKitWebDriver, under its own Xvfb, on a
 // free port. The protocol is a few JSON requests, spoken here over fetch.
 async function webkit() {
-    const port = await new Promise((resolve) => {
-        const probe = net.createServer().listen(0, '127.0.0.1', () => {
-            const free = probe.address().port;
-            probe.close(() => resolve(free));
-        });
-    });
+    const probe = net.createServer().listen(0, '127.0.0.1');
+    await new Promise((resolve) => probe.on('listening', resolve));
+    const { port } = probe.address();
+    probe.close();
     const driver = spawn('xvfb-run', ['-a', '/usr/bin/WebKitWebDriver', `--port=${port}`],
         { detached: true, stdio: ['ignore', 'ignore', 'inherit'] });
     const end = () => {
-        try {
-            process.kill(-driver.pid);
-        } catch (error) { /* already gone */ }
+        try { process.kill(-driver.pid); } catch (error) { /* gone already */ }
     };
     let session = '';
     const call = async (method, where, body) => {
@@ -254,7 +240,8 @@ async function webkit() {
             reload: () => call('POST', '/refresh', {}),
             run,
             click: async (role, name, within) => {
-                const element = await call('POST', '/execute/sync', { script: `${inPage}\nreturn find(...arguments);`, args: [role, name, within] });
+                const element = await call('POST', '/execute/sync',
+                    { script: `${inPage}\nreturn find(...arguments);`, args: [role, name, within] });
                 if (!element) throw new Error(`no ${role} "${name}" to click`);
                 await call('POST', `/element/${Object.values(element)[0]}/click`, {});
             },
@@ -263,7 +250,8 @@ async function webkit() {
             paste: (text) => run(`document.execCommand('insertText', false, ${JSON.stringify(text)})`),
             press: (chord) => {
                 const parts = chord.split('+').map((k) => webDriverKeys[k] || k);
-                return keys([...parts.map((value) => ({ type: 'keyDown', value })), ...parts.reverse().map((value) => ({ type: 'keyUp', value }))]);
+                return keys([...parts.map((value) => ({ type: 'keyDown', value })),
+                    ...parts.reverse().map((value) => ({ type: 'keyUp', value }))]);
             },
             // The window is sized so that the page's viewport is as asked.
             viewport: async (width, height) => {

@@ -1,13 +1,12 @@
 // TARNWICK_SITE=SITE_DIR node --test tests/web/player-test.js: plays the
-// scenario files (all, or those TARNWICK_SCENARIOS names) through the real
-// page as a user does: keys into the focused field, clicks on commands,
-// options and menu leaves, each dialog answered by clicking its buttons, the
-// browser's print dialog standing in for the print dialog; every file in
-// chromium, those of `everyEngine` in Firefox and WebKit too. Expectations are
-// checked in the page (the working in the Working view, a report once the
-// scenario names all its lines), and at the end a reload must bring the sheet
-// back; what the page cannot show (the printer, the values behind the screen,
-// the window's close box) is skipped and counted by kind.
+// scenario files (all, or those TARNWICK_SCENARIOS names) through the page as
+// a user does, each dialog answered by clicking its buttons, the browser's
+// print dialog standing in for the print dialog: every file in chromium,
+// those of `everyEngine` in Firefox and WebKit too. Expectations are checked
+// in the page (the working in the Working view, a report once the scenario
+// names all its lines), and at the end a reload must bring the sheet back;
+// what the page cannot show (the printer, the values behind the screen, the
+// window's close box) is skipped and counted by kind.
 'use strict';
 
 const { test, after } = require('node:test');
@@ -52,8 +51,6 @@ const skip = (kind, count = 1) => count && skipped.set(kind, (skipped.get(kind) 
 const skippedKinds = new Set(['printer', 'expect printer', 'expect documents', 'expect pictures', 'expect state', 'dump']);
 after(() => console.log(`skipped, as the page cannot show them: ${[...skipped].map(([k, n]) => `${n} ${k}`).join(', ') || 'nothing'}`));
 
-// ---- In the page ---------------------------------------------------------
-
 // The open dialog as an event, or the next print (with the report as the
 // page lays it out, a row a line: its size, "b" when bold, a blank, its
 // characters), or null once the program has taken every action.
@@ -82,18 +79,12 @@ function look(name) {
     if (!e) return null;
     const caption = e.classList.contains('label') ? e : e.querySelector('.caption');
     return {
-        text: e.value,
-        selection: e.tagName === 'INPUT' ? e.value.slice(e.selectionStart, e.selectionEnd) : '',
-        colour: e.dataset.colour,
-        painted: getComputedStyle(e).backgroundColor,
-        focus: document.activeElement === e,
+        text: e.value, selection: e.tagName === 'INPUT' ? e.value.slice(e.selectionStart, e.selectionEnd) : '',
+        colour: e.dataset.colour, painted: getComputedStyle(e).backgroundColor, focus: document.activeElement === e,
         enabled: !(e.disabled || e.getAttribute('aria-disabled') === 'true' || e.classList.contains('disabled')),
-        visible: !e.classList.contains('hidden') && e.getClientRects().length > 0,
-        locked: e.readOnly,
-        tabstop: e.dataset.tabStop === 'true',
-        selected: e.getAttribute('aria-checked') === 'true',
-        caption: caption ? caption.dataset.caption || '' : '',
-        tooltip: e.getAttribute('title') || '',
+        visible: !e.classList.contains('hidden') && e.getClientRects().length > 0, locked: e.readOnly,
+        tabstop: e.dataset.tabStop === 'true', selected: e.getAttribute('aria-checked') === 'true',
+        caption: caption ? caption.dataset.caption || '' : '', tooltip: e.getAttribute('title') || '',
         menu: e.getAttribute('role') === 'menuitem',
     };
 }
@@ -106,8 +97,6 @@ function watchPage() {
     const show = tarnwickPage.showMessage;
     tarnwickPage.showMessage = (m) => show((window.lastMessage = m));
 }
-
-// ---- Playing -----------------------------------------------------------
 
 const yesNo = (word) => word === 'yes';
 const blank = (text) => text.replace(/\s+/g, ' ').trim();
@@ -164,7 +153,8 @@ async function play(d, scenario) {
                 if (typed) await d.run(`document.querySelector('dialog[open] input').value = ${JSON.stringify(answer.text)}`);
                 await d.click('button', typed ? 'OK' : 'Cancel', event.title);
             } else if (event.kind === 'reminder') {
-                for (let i = { tick: 1, 'tick-untick': 2 }[answer] || 0; i > 0; --i) await d.click('css', 'dialog[open] input[type=checkbox]');
+                const ticks = { tick: 1, 'tick-untick': 2 }[answer] || 0;
+                for (let i = 0; i < ticks; ++i) await d.click('css', 'dialog[open] input[type=checkbox]');
                 await d.click('button', 'OK', event.title);
             }
         }
@@ -173,9 +163,8 @@ async function play(d, scenario) {
 
     async function clickMenu(name) {
         const chain = [];
-        for (let m = screen.names.menus.indexOf(name); m >= 0; m = screen.menus[m].topLevel ? -1 : screen.menus[m].parent) {
-            chain.unshift(screen.names.menus[m]);
-        }
+        const parent = (m) => (screen.menus[m].topLevel ? -1 : screen.menus[m].parent);
+        for (let m = screen.names.menus.indexOf(name); m >= 0; m = parent(m)) chain.unshift(screen.names.menus[m]);
         for (const item of chain) await d.click('id', item);
     }
 
@@ -198,7 +187,8 @@ async function play(d, scenario) {
             continue;
         }
         if (!kind.startsWith('expect working')) working = null;
-        const e = ['type', 'paste', 'focus', 'click'].includes(word) && ((await inPage(look, args[0])) || fail(n, `no ${args[0]} on the page`));
+        const acts = ['type', 'paste', 'focus', 'click'].includes(word);
+        const e = acts && ((await inPage(look, args[0])) || fail(n, `no ${args[0]} on the page`));
         switch (word) {
             case 'type':
             case 'paste':
@@ -305,11 +295,7 @@ async function play(d, scenario) {
 }
 
 // A scenario on a fresh sheet of `d`'s, at `url`.
-async function fresh(d, url, scenario) {
-    await session(d).open(url);
-    await d.run(`(${watchPage})()`);
-    await play(d, scenario);
-}
+const fresh = (d, url, scenario) => session(d).open(url).then(() => d.run(`(${watchPage})()`)).then(() => play(d, scenario));
 
 test('every scenario file through the page in chromium', { concurrency: 2 }, async (t) => {
     const { url } = await served();

@@ -1,12 +1,7 @@
 // TARNWICK_SITE=SITE_DIR node --test tests/web/serve-test.js: ui/web/serve.js,
 // run as its own process over a copy of the built site, against requests
-// that must not end it or reach beyond the site: a malformed path, paths up
-// to a sibling folder whose name begins with the site's, symbolic links out
-// of the site, a method it does not serve, HEAD, and the precompressed files
-// a browser takes; a revisit's conditional requests get 304 for each
-// variant; the policy in the page is the server's; and, at 1,024 open files,
-// 1,100 silent connections and a client that stops reading are let go in
-// time for another client to be served.
+// that must not end it or reach beyond the site, a revisit's conditional
+// requests, the page's policy, and connections that hold it up.
 'use strict';
 
 const { test, before, after } = require('node:test');
@@ -45,7 +40,8 @@ const cases = [
     { method: 'HEAD', target: '/index.html', status: 200, body: () => Buffer.alloc(0),
         headers: { 'content-length': () => String(file('index.html').length) } },
     { target: '/tarnwick.wasm', accept: 'gzip, deflate, br', status: 200, decode: zlib.brotliDecompressSync,
-        body: () => file('tarnwick.wasm'), headers: { 'content-encoding': 'br', 'content-type': 'application/wasm', vary: 'Accept-Encoding' } },
+        body: () => file('tarnwick.wasm'),
+        headers: { 'content-encoding': 'br', 'content-type': 'application/wasm', vary: 'Accept-Encoding' } },
     { target: '/tarnwick.js', accept: 'gzip', status: 200, decode: zlib.gunzipSync, body: () => file('tarnwick.js'),
         headers: { 'content-encoding': 'gzip' } },
     { target: '/tarnwick-page.js', accept: 'br;q=0, identity', status: 200, body: () => file('tarnwick-page.js') },
@@ -66,9 +62,8 @@ before(async () => {
     fs.writeFileSync(path.join(scratch, 'site-private', 'key.txt'), secret);
     fs.symlinkSync(path.join(scratch, 'site-private', 'key.txt'), path.join(copy, 'leak.txt'));
     fs.symlinkSync(scratch, path.join(copy, 'up'));
-    let url;
-    ({ server, url } = await serveApart(copy));
-    port = Number(new URL(url).port);
+    const started = await serveApart(copy);
+    [server, port] = [started.server, Number(new URL(started.url).port)];
     server.on('exit', (code, signal) => (exited = signal || code));
 });
 after(() => {
@@ -113,7 +108,8 @@ test('a revisit gets 304 for each variant', async () => {
             assert.deepEqual([again.response.statusCode, again.body.length, again.response.headers.etag], [304, 0, etag],
                 `${accept}, ${Object.keys(conditional)}`);
         }
-        const other = await request(port, 'GET', '/tarnwick.wasm', { 'if-none-match': etag, 'accept-encoding': accept === 'br' ? 'gzip' : 'br' });
+        const other = await request(port, 'GET', '/tarnwick.wasm',
+            { 'if-none-match': etag, 'accept-encoding': accept === 'br' ? 'gzip' : 'br' });
         assert.equal(other.response.statusCode, 200, `${accept}: another variant's tag`);
     }
 });
@@ -145,7 +141,8 @@ test('at 1,024 open files, silent connections and a client that stops reading ar
         }
         assert.equal(status, 200, 'another client is served while silent connections wait');
         t.diagnostic(`another client served ${Date.now() - began} ms after 1,100 silent connections`);
-        await Promise.race([closed, pause(Math.max(0, deadline - Date.now())).then(() => assert.fail('the client that stopped reading was kept'))]);
+        const kept = pause(Math.max(0, deadline - Date.now())).then(() => assert.fail('the client that stopped reading was kept'));
+        await Promise.race([closed, kept]);
     } finally {
         for (const socket of sockets) socket.destroy();
         starved.kill();

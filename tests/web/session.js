@@ -39,10 +39,7 @@ function session(d) {
         // The sheet as it stood.
         sheetAs: (wanted, what) => until(s.state, wanted, what),
         ready: () => until(() => d.run('document.body?.dataset.ready === "true"'), true, 'the sheet ready', 15000),
-        open: async (url) => {
-            await d.goto(url);
-            await s.ready();
-        },
+        open: (url) => d.goto(url).then(s.ready),
         // The site on a fresh origin (so that no kept sheet carries over) at
         // `s.url`, the focus on the rated speed.
         fresh: async () => {
@@ -70,16 +67,6 @@ function session(d) {
             }
         },
         enter: (pairs) => s.typeInto(pairs, true),
-        // The worked example: its entries and Calculate, both cautions answered.
-        calculate: async () => {
-            await s.enter(entries);
-            await d.click('button', 'Calculate');
-            for (const caution of cautions) {
-                await s.answer('Caution !!', caution, null);
-                await d.press('Enter');
-            }
-            await until(s.dialogs, 0, 'the cautions answered');
-        },
         // A reload brings the sheet back as it stands, with no message again.
         reloadKeepsSheet: async () => {
             const before = await s.state();
@@ -89,6 +76,13 @@ function session(d) {
             await s.ready();
             await s.sheetAs(before, 'the sheet after the reload');
             await until(s.dialogs, 0, 'no message repeated after the reload');
+        },
+        // Exit by its access key, answered Yes: the calculator closes.
+        exit: async () => {
+            await d.press('Alt+x');
+            await s.answer('Close Tarnwick?', null, null, 'Cancel');
+            await d.click('button', 'Yes', 'Close Tarnwick?');
+            await s.closed();
         },
         // The page the calculator leaves when it closes.
         closed: () => until(() => d.run(script(`return !!find('button', 'Start Tarnwick again') &&
