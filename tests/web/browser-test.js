@@ -214,7 +214,7 @@ for (const open of [chromiumTab, firefox, webkit]) {
             Promise.all((open === chromiumTab ? delays : [0, 250, 600, 1000]).map((delay) => t.test(`${delay} ms late`, () =>
                 (open === chromiumTab ? withTab(desk, null, (tab) => byKeyboard(tab, delay)) : byKeyboard(d, delay))))));
 
-        test('the worked example by the keyboard: Tab, Enter, both cautions, Alt+R', async () => {
+        test('the worked example by the keyboard: Tab, Enter, both cautions, Alt+R, Alt+M', async () => {
             await s.fresh();
             await s.typeInto(entries);
             await d.press('Enter');
@@ -231,6 +231,8 @@ for (const open of [chromiumTab, firefox, webkit]) {
             await s.fields(calculated);
             await s.focus('button', 'Max Runby');
             await until(s.dialogs, 0, 'no dialog after Max Runby');
+            await d.press('Alt+m');
+            await s.focus('textbox', 'Rated speed, MPS');
         });
 
         test('the oil buffers card from the menu bar by the keyboard, in fixed-pitch lines', async () => {
