@@ -5,7 +5,7 @@
 // as each driver of drivers.js goes, elements found by role and accessible name.
 'use strict';
 
-const { describe, test, before, after, afterEach } = require('node:test');
+const { describe, test: nodeTest, before, after, afterEach } = require('node:test');
 const assert = require('node:assert/strict');
 const fs = require('fs');
 const os = require('os');
@@ -189,8 +189,10 @@ async function byKeyboard(d, delay) {
     assert.deepEqual(await settled(d, Object.keys(calculatedById)), { fields: calculatedById, focus: 'txtCrossMea', dialog: null });
 }
 
-for (const open of [chromiumTab, firefox, webkit]) {
-    describe(open === chromiumTab ? 'chromium' : open.name, () => {
+for (const [engine, open] of [['chromium', chromiumTab], ['firefox', firefox], ['webkit', webkit]]) {
+    describe(engine, () => {
+        // Each case named with its engine, as a report of failures shows it alone.
+        const test = (title, ...rest) => nodeTest(`${engine}: ${title}`, ...rest);
         let d;
         let s;
         before(async () => (s = session((d = await open()))));

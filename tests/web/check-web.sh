@@ -40,7 +40,11 @@ fi
 
 npm ci --prefix "$here" --no-audit --no-fund --loglevel=error >/dev/null
 echo "The site's server, and the page in chromium, Firefox ESR and WebKitGTK"
-TARNWICK_SITE="$web/site" node --test --test-reporter=spec "$here/serve-test.js" "$here/player-test.js" "$here/browser-test.js"
+# A dot a case, then each failure; then the notes the cases wrote (what a driver cannot do, what was skipped).
+TARNWICK_SITE="$web/site" node --test --test-reporter=dot --test-reporter-destination=stdout --test-reporter=tap \
+    --test-reporter-destination="$scratch/web.tap" "$here/serve-test.js" "$here/player-test.js" "$here/browser-test.js" || status=$?
+sed -n 's/^ *# //p' "$scratch/web.tap" | grep -vE '^(Subtest: |(tests|suites|pass|fail|cancelled|skipped|todo|duration_ms) )' | awk '!seen[$0]++'
+[ "$status" -eq 0 ]
 
 echo "Web benchmark, once, to keep it working"
 node "$root/bench/web/bench-web.js" "$web" --runs 1

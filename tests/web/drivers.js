@@ -91,9 +91,8 @@ function sheetState() {
 // The page-side functions every script may call.
 const inPage = [nameOf, find, focusedText, sheetState].map(String).join('\n');
 
-// The calls over a library's page, playwright's or puppeteer's: the page's
-// errors kept, the leave-page question answered as `leave` says (Leave unless
-// false) and counted in `asked`; `own` gives what differs.
+// The calls over playwright's or puppeteer's page, which keep its errors and
+// answer the leave-page question Leave unless `leave` is false, counting it.
 function pageDriver(page, d, own) {
     page.on('pageerror', (error) => d.errors.push(error.message));
     page.on('console', (m) => m.type() === 'error' && d.errors.push(m.text()));
@@ -156,8 +155,7 @@ async function firefox() {
             'network.captive-portal-service.enabled': false, 'network.connectivity-service.enabled': false,
             'network.dns.disablePrefetch': true, 'network.prefetch-next': false, 'network.trr.mode': 5,
             'toolkit.telemetry.enabled': false, 'toolkit.telemetry.server': '', 'browser.region.network.url': '',
-            'browser.topsites.contile.enabled': false, 'extensions.systemAddon.update.enabled': false,
-            'media.gmp-manager.url': '',
+            'browser.topsites.contile.enabled': false, 'extensions.systemAddon.update.enabled': false, 'media.gmp-manager.url': '',
             // Alt alone must not take the focus to the browser's menu bar.
             'ui.key.menuAccessKeyFocuses': false,
         },

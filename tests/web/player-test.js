@@ -317,7 +317,7 @@ for (const open of [firefox, webkit]) {
         try {
             await d.viewport(1100, 850);
             for (const scenario of [...scenarios.values()].flat().filter((s) => everyEngine.includes(s.name))) {
-                await t.test(scenario.name, async () => fresh(d, (await served()).url, scenario));
+                await t.test(`${open.name}: ${scenario.name}`, async () => fresh(d, (await served()).url, scenario));
             }
         } finally {
             await d.close();

@@ -36,7 +36,6 @@ function session(d) {
             `${role} "${name}"${within ? ` in "${within}"` : ''}`, 'the focus'),
         dialogs: () => d.run('document.querySelectorAll("dialog[open]").length'),
         state: () => d.run(script('return sheetState();')),
-        // The sheet as it stood.
         sheetAs: (wanted, what) => until(s.state, wanted, what),
         ready: () => until(() => d.run('document.body?.dataset.ready === "true"'), true, 'the sheet ready', 15000),
         open: (url) => d.goto(url).then(s.ready),
