@@ -1,34 +1,53 @@
-// Debian's chromium as the browser tests launch it, and the drivers of the
-// browser tests in the other engines: Debian's Firefox
-// ESR through puppeteer-core over WebDriver BiDi, and WebKitGTK's
-// MiniBrowser through WebKitWebDriver under Xvfb, each behind the same small
-// set of calls (goto, run, click, type, press, viewport, pdf, close); and
-// the page-side functions their scripts may call. What a driver cannot do is
-// listed in its `lacks`.
+// The browsers of the web tests behind one set of calls (goto, reload, run,
+// click, type, paste, press, pdf, close; in Firefox and WebKit viewport):
+// Debian's chromium (playwright-core), Firefox ESR (puppeteer-core over
+// WebDriver BiDi) and WebKitGTK (WebKitWebDriver under Xvfb), with what each
+// cannot do in its `lacks`; the page-side functions of their scripts; the site.
 'use strict';
 
 const net = require('net');
 const { spawn } = require('child_process');
+const { after } = require('node:test');
 const puppeteer = require('puppeteer-core');
 const playwright = require('playwright-core');
+const { serve } = require('../../ui/web/serve.js');
 
 const pause = (ms = 25) => new Promise((resolve) => setTimeout(resolve, ms));
 
-// Debian's chromium through playwright-core, headless, reaching nothing
-// beyond this machine.
-function chromium() {
-    return playwright.chromium.launch({
-        executablePath: '/usr/bin/chromium',
-        args: ['--no-sandbox', '--disable-gpu', '--disable-background-networking', '--disable-component-update',
-            '--disable-sync', '--no-first-run'],
-    });
+// The built site, as check-web.sh names it (`node --test` passes no arguments).
+const site = process.env.TARNWICK_SITE;
+if (!site) throw new Error(`usage: TARNWICK_SITE=SITE_DIR node --test ${process.argv[1]}`);
+
+// The site served on a port of its own, a fresh origin, so that nothing a tab
+// kept carries over; every server and chromium stop when the tests end.
+const servers = [];
+async function served(dir = site) {
+    const server = await serve(dir, 0, '127.0.0.1');
+    server.url = `http://127.0.0.1:${server.address().port}/`;
+    servers.push(server);
+    return server;
 }
+const stop = (server) => new Promise((resolve) => {
+    server.closeAllConnections();
+    server.close(resolve);
+});
 
-// ---- In the page: elements by role and accessible name ----------------
+// Debian's chromium, headless, reaching nothing beyond this machine;
+// launched once, for every tab.
+let launched = null;
+const chromium = () => (launched ??= playwright.chromium.launch({
+    executablePath: '/usr/bin/chromium',
+    args: ['--no-sandbox', '--disable-gpu', '--disable-background-networking', '--disable-component-update',
+        '--disable-sync', '--no-first-run'],
+}));
+after(async () => {
+    await Promise.all(servers.map(stop));
+    if (launched) await (await launched).close();
+});
 
-// Runs inside the page: an element's accessible name, as far as this page
-// gives them: its label, the element that labels it, its label element, or
-// its text without the parts hidden from assistive technology.
+// An element's accessible name, as far as this page gives them: its label,
+// the element that labels it, its label element, or its text without the
+// parts hidden from assistive technology.
 function nameOf(e) {
     const labelledBy = e.getAttribute('aria-labelledby');
     if (e.getAttribute('aria-label')) return e.getAttribute('aria-label');
@@ -39,151 +58,142 @@ function nameOf(e) {
     return copy.textContent.trim();
 }
 
-// Runs inside the page: the visible element of `role` named `name`, within
-// the open dialog named `within` when given.
+// The visible element of `role` named `name` (or the element of that id, or
+// the first match of that selector), within the open dialog named `within`.
 function find(role, name, within) {
-    const selectors = {
-        textbox: 'input',
-        button: 'button',
-        menuitem: '[role=menuitem]',
-        radio: '[role=radio]',
-        dialog: 'dialog[open]',
-    };
-    let scope = document;
-    if (within) scope = [...document.querySelectorAll('dialog[open]')].find((d) => nameOf(d) === within);
-    if (!scope) return null;
-    return [...scope.querySelectorAll(selectors[role])].find((e) => nameOf(e) === name && e.getClientRects().length) || null;
+    if (role === 'id') return document.getElementById(name);
+    if (role === 'css') return document.querySelector(name);
+    const selectors = { textbox: 'input', button: 'button', menuitem: '[role=menuitem]', dialog: 'dialog[open]' };
+    const scope = within ? [...document.querySelectorAll('dialog[open]')].find((d) => nameOf(d) === within) : document;
+    return [...(scope || document.createDocumentFragment()).querySelectorAll(selectors[role])]
+        .find((e) => nameOf(e) === name && e.getClientRects().length) || null;
 }
 
-// Runs inside the page: the focused element as "role "name"", with the
-// dialog it lies in.
+// The focused element as `role "name"`, with the dialog it lies in.
 function focusedText() {
     const e = document.activeElement;
     if (!e || e === document.body) return 'nothing';
     const role = e.getAttribute('role') || { INPUT: 'textbox', BUTTON: 'button' }[e.tagName] || e.tagName;
     const dialog = e.closest('dialog');
-    const title = dialog ? ` in "${dialog.querySelector('h2').textContent}"` : '';
-    return `${role} "${nameOf(e)}"${title}`;
+    return `${role} "${nameOf(e)}"${dialog ? ` in "${dialog.querySelector('h2').textContent}"` : ''}`;
 }
 
-// Runs inside the page: everything the sheet shows, element by element.
+// Everything the sheet shows, element by element.
 function sheetState() {
-    const state = [];
-    for (const f of document.querySelectorAll('#sheet .field')) {
-        state.push(`${f.id}=${JSON.stringify(f.value)} ${f.dataset.colour}${f.readOnly ? ' locked' : ''}`);
-    }
-    for (const e of document.querySelectorAll('#sheet button, #sheet [role=radio]')) {
-        const off = e.disabled || e.getAttribute('aria-disabled') === 'true';
-        state.push(`${e.id}${e.getAttribute('aria-checked') === 'true' ? ' checked' : ''}${off ? ' disabled' : ''}`);
-    }
-    state.push(`focus ${document.activeElement && document.activeElement.id}`);
-    return state;
+    const fields = [...document.querySelectorAll('#sheet .field')]
+        .map((f) => `${f.id}=${JSON.stringify(f.value)} ${f.dataset.colour}${f.readOnly ? ' locked' : ''}`);
+    const commands = [...document.querySelectorAll('#sheet button, #sheet [role=radio]')].map((e) => e.id +
+        (e.getAttribute('aria-checked') === 'true' ? ' checked' : '') +
+        (e.disabled || e.getAttribute('aria-disabled') === 'true' ? ' disabled' : ''));
+    return [...fields, ...commands, `focus ${document.activeElement && document.activeElement.id}`];
 }
 
 // The page-side functions every script may call.
 const inPage = [nameOf, find, focusedText, sheetState].map(String).join('\n');
 
-// ---- The drivers ------------------------------------------------------
+// The calls over playwright's or puppeteer's page, which keep its errors and
+// answer the leave-page question Leave unless `leave` is false, counting it.
+function pageDriver(page, d, own) {
+    page.on('pageerror', (error) => d.errors.push(error.message));
+    page.on('console', (m) => m.type() === 'error' && d.errors.push(m.text()));
+    page.on('dialog', (dialog) => {
+        if (dialog.type() === 'beforeunload') ++d.asked;
+        return d.leave === false ? dialog.dismiss() : dialog.accept();
+    });
+    return Object.assign(d, {
+        errors: [], asked: 0,
+        reload: () => page.reload(),
+        run: (source) => page.evaluate(source),
+        // Clicks (or taps) the element that find() gives.
+        click: async (role, name, within) => {
+            const handle = await page.evaluateHandle(`(() => {${inPage}\nreturn find(...${JSON.stringify([role, name, within])});})()`);
+            if (!handle.asElement()) throw new Error(`no ${role} "${name}" to click`);
+            await handle.asElement()[d.tap ? 'tap' : 'click']();
+            await handle.dispose();
+        },
+        type: (text) => page.keyboard.type(text),
+        press: async (keys) => {
+            const parts = keys.split('+');
+            const key = parts.pop();
+            for (const m of parts) await page.keyboard.down(m);
+            await page.keyboard.press(key);
+            for (const m of parts.reverse()) await page.keyboard.up(m);
+        },
+    }, own);
+}
+
+// A tab of chromium in a context of its own (`options` as playwright's
+// newContext takes them; on a touch screen a click is a tap), or another tab
+// of `shared`; `page` is playwright's, for what only chromium is asked.
+async function chromiumTab(options = {}, shared = null) {
+    const browser = await chromium();
+    const context = shared || await browser.newContext({ viewport: { width: 1000, height: 800 }, ...options });
+    const page = await context.newPage();
+    page.setDefaultTimeout(10000);
+    return pageDriver(page, { name: 'chromium', lacks: {}, tap: options.hasTouch, page, context }, {
+        // On from the first paint: the tests wait for what they need.
+        goto: (url) => page.goto(url, { waitUntil: 'commit' }),
+        paste: (text) => page.keyboard.insertText(text),
+        // Under print media the page's own size rule gives the paper.
+        pdf: async () => {
+            await page.emulateMedia({ media: 'print' });
+            const pdf = await page.pdf({ preferCSSPageSize: true });
+            await page.emulateMedia({ media: 'screen' });
+            return pdf;
+        },
+        close: () => (shared ? page.close() : context.close()),
+    });
+}
 
 // Firefox ESR over WebDriver BiDi, with a fresh profile that reaches nothing
-// beyond this machine.
+// beyond this machine, in a tab of its own (keys sent to the tab it opened
+// with do not press a focused button).
 async function firefox() {
     const browser = await puppeteer.launch({
-        browser: 'firefox',
-        protocol: 'webDriverBiDi',
-        executablePath: '/usr/bin/firefox-esr',
-        headless: true,
+        browser: 'firefox', protocol: 'webDriverBiDi', executablePath: '/usr/bin/firefox-esr', headless: true,
         extraPrefsFirefox: {
-            'network.captive-portal-service.enabled': false,
-            'network.connectivity-service.enabled': false,
-            'network.dns.disablePrefetch': true,
-            'network.prefetch-next': false,
-            'network.trr.mode': 5,
-            'toolkit.telemetry.enabled': false,
-            'toolkit.telemetry.server': '',
-            'browser.region.network.url': '',
-            'browser.topsites.contile.enabled': false,
-            'extensions.systemAddon.update.enabled': false,
-            'media.gmp-manager.url': '',
+            'network.captive-portal-service.enabled': false, 'network.connectivity-service.enabled': false,
+            'network.dns.disablePrefetch': true, 'network.prefetch-next': false, 'network.trr.mode': 5,
+            'toolkit.telemetry.enabled': false, 'toolkit.telemetry.server': '', 'browser.region.network.url': '',
+            'browser.topsites.contile.enabled': false, 'extensions.systemAddon.update.enabled': false, 'media.gmp-manager.url': '',
             // Alt alone must not take the focus to the browser's menu bar.
             'ui.key.menuAccessKeyFocuses': false,
         },
     });
-    // A tab of its own: keys sent to the tab the browser opened with do not
-    // press a focused button.
     const page = await browser.newPage();
-    const errors = [];
-    page.on('pageerror', (error) => errors.push(error.message));
-    page.on('console', (m) => m.type() === 'error' && errors.push(m.text()));
-    // The leave-page question, when the page asks it, is answered Leave.
-    page.on('dialog', (dialog) => dialog.accept());
-    const chord = async (keys) => {
-        const parts = keys.split('+');
-        const key = parts.pop();
-        for (const m of parts) await page.keyboard.down(m);
-        await page.keyboard.press(key);
-        for (const m of parts.reverse()) await page.keyboard.up(m);
-    };
-    return {
-        name: 'firefox',
-        version: await browser.version(),
-        lacks: [
-            'no offline switch over BiDi in puppeteer-core: the site\'s server is stopped instead',
-            'no touch emulation over BiDi in puppeteer-core: the phone width is checked without a coarse pointer',
-        ],
-        errors,
-        goto: (url) => page.goto(url),
-        reload: () => page.reload(),
-        run: (source) => page.evaluate(source),
-        click: async (role, name, within) => {
-            const args = JSON.stringify([role, name, within || null]).slice(1, -1);
-            const handle = await page.evaluateHandle(`(() => {${inPage}\nreturn find(${args});})()`);
-            const element = handle.asElement();
-            if (!element) throw new Error(`no ${role} "${name}" to click`);
-            await element.click();
-            await handle.dispose();
+    return pageDriver(page, { name: 'firefox' }, {
+        lacks: {
+            offline: 'no offline switch over BiDi in puppeteer-core: the site\'s server is stopped instead',
+            touch: 'no touch emulation over BiDi in puppeteer-core: the phone width is checked in a frame of its size',
         },
-        type: (text) => page.keyboard.type(text),
-        press: chord,
-        viewport: (width, height) => page.setViewport({ width, height }).then(() => ''),
-        // The page's own size rule is not taken whole over BiDi: the size
-        // is given here.
+        goto: (url) => page.goto(url),
+        paste: (text) => page.keyboard.sendCharacter(text),
+        viewport: (width, height) => page.setViewport({ width, height }),
+        // The page's own size rule is not taken whole over BiDi: the size is given here.
         pdf: (landscape) => page.pdf({ format: 'letter', landscape }),
         close: () => browser.close(),
-    };
-}
-
-// A free port on this machine.
-function freePort() {
-    return new Promise((resolve, reject) => {
-        const probe = net.createServer().listen(0, '127.0.0.1', () => {
-            const { port } = probe.address();
-            probe.close(() => resolve(port));
-        }).on('error', reject);
     });
 }
 
-// The W3C WebDriver keys this session presses.
+// The W3C WebDriver keys the tests press.
 const webDriverKeys = { Enter: '\uE007', Tab: '\uE004', Escape: '\uE00C', ArrowRight: '\uE014', Alt: '\uE00A',
-    Control: '\uE009', Shift: '\uE008' };
+    Control: '\uE009', Shift: '\uE008', Backspace: '\uE003', F1: '\uE031', F2: '\uE032' };
 
-// WebKitGTK's MiniBrowser through WebKitWebDriver, under its own Xvfb. The
-// protocol is a few JSON requests, so this speaks it over fetch.
+// WebKitGTK's MiniBrowser through WebKitWebDriver, under its own Xvfb, on a
+// free port. The protocol is a few JSON requests, spoken here over fetch.
 async function webkit() {
-    const port = await freePort();
+    const probe = net.createServer().listen(0, '127.0.0.1');
+    await new Promise((resolve) => probe.on('listening', resolve));
+    const { port } = probe.address();
+    probe.close();
     const driver = spawn('xvfb-run', ['-a', '/usr/bin/WebKitWebDriver', `--port=${port}`],
         { detached: true, stdio: ['ignore', 'ignore', 'inherit'] });
-    const stop = () => {
-        try {
-            process.kill(-driver.pid);
-        } catch (error) {
-            // Already gone.
-        }
+    const end = () => {
+        try { process.kill(-driver.pid); } catch (error) { /* gone already */ }
     };
-    const base = `http://127.0.0.1:${port}`;
     let session = '';
     const call = async (method, where, body) => {
-        const response = await fetch(`${base}${session && '/session/' + session}${where}`, {
+        const response = await fetch(`http://127.0.0.1:${port}${session && '/session/' + session}${where}`, {
             method,
             headers: { 'Content-Type': 'application/json' },
             body: body && JSON.stringify(body),
@@ -195,28 +205,14 @@ async function webkit() {
         return value;
     };
     try {
-        for (const end = Date.now() + 20000; ; await pause(100)) {
-            try {
-                if ((await call('GET', '/status')).ready) break;
-            } catch (error) {
-                if (Date.now() > end) throw new Error(`WebKitWebDriver did not start: ${error.message}`);
-            }
+        for (const until = Date.now() + 20000; !(await call('GET', '/status').catch(() => ({}))).ready; await pause(100)) {
+            if (Date.now() > until) throw new Error('WebKitWebDriver did not start');
         }
-        const created = await call('POST', '/session', {
-            capabilities: {
-                alwaysMatch: {
-                    'webkitgtk:browserOptions': {
-                        binary: '/usr/lib/x86_64-linux-gnu/webkit2gtk-4.1/MiniBrowser',
-                        args: ['--automation'],
-                    },
-                    // The leave-page question, when the page asks it, is
-                    // answered Leave.
-                    unhandledPromptBehavior: 'accept',
-                },
-            },
-        });
-        session = created.sessionId;
-        const version = `${created.capabilities.browserName}/${created.capabilities.browserVersion}`;
+        // The leave-page question, when the page asks it, is answered Leave.
+        session = (await call('POST', '/session', { capabilities: { alwaysMatch: {
+            'webkitgtk:browserOptions': { binary: '/usr/lib/x86_64-linux-gnu/webkit2gtk-4.1/MiniBrowser', args: ['--automation'] },
+            unhandledPromptBehavior: 'accept',
+        } } })).sessionId;
         // A script's value, or its exception, comes back through the callback.
         const run = async (source) => {
             const { value, error } = await call('POST', '/execute/async', {
@@ -229,77 +225,51 @@ async function webkit() {
             return value;
         };
         const keys = (actions) => call('POST', '/actions', { actions: [{ type: 'key', id: 'keyboard', actions }] });
-        const key = (k) => webDriverKeys[k] || k;
-        let framed = false;
         return {
             name: 'webkit',
-            version,
-            lacks: [
-                'no offline switch in WebKitWebDriver: the site\'s server is stopped instead',
-                'no touch emulation in WebKitWebDriver: the phone width is checked without a coarse pointer',
-                'no print command in WebKitWebDriver: printing not checked',
-                'no log of the page\'s errors in WebKitWebDriver: only the Firefox run checks there are none',
-            ],
+            lacks: {
+                offline: 'no offline switch in WebKitWebDriver: the site\'s server is stopped instead',
+                touch: 'no touch emulation in WebKitWebDriver: the phone width is checked in a frame of its size',
+                pdf: 'no print command in WebKitWebDriver: printing not checked',
+            },
+            // No log of the page's errors in WebKitWebDriver: the other engines check there are none.
             errors: [],
             goto: (url) => call('POST', '/url', { url }),
             reload: () => call('POST', '/refresh', {}),
             run,
             click: async (role, name, within) => {
-                const element = await call('POST', '/execute/sync', {
-                    script: `${inPage}\nreturn find(...arguments);`,
-                    args: [role, name, within || null],
-                });
+                const element = await call('POST', '/execute/sync',
+                    { script: `${inPage}\nreturn find(...arguments);`, args: [role, name, within] });
                 if (!element) throw new Error(`no ${role} "${name}" to click`);
                 await call('POST', `/element/${Object.values(element)[0]}/click`, {});
             },
-            type: (text) => keys([...text].flatMap((c) => [{ type: 'keyDown', value: c }, { type: 'keyUp', value: c }])),
-            press: (keysText) => {
-                const parts = keysText.split('+').map(key);
-                return keys([...parts.map((k) => ({ type: 'keyDown', value: k })),
-                    ...parts.reverse().map((k) => ({ type: 'keyUp', value: k }))]);
+            type: (text) => keys([...text].flatMap((value) => [{ type: 'keyDown', value }, { type: 'keyUp', value }])),
+            // The whole text in one change, as a paste gives it.
+            paste: (text) => run(`document.execCommand('insertText', false, ${JSON.stringify(text)})`),
+            press: (chord) => {
+                const parts = chord.split('+').map((k) => webDriverKeys[k] || k);
+                return keys([...parts.map((value) => ({ type: 'keyDown', value })),
+                    ...parts.reverse().map((value) => ({ type: 'keyUp', value }))]);
             },
             // The window is sized so that the page's viewport is as asked.
-            // MiniBrowser's window has a least width; a narrower viewport is
-            // a frame of that size over the page, where the scripts then run.
             viewport: async (width, height) => {
-                if (framed) {
-                    await call('POST', '/frame/parent', {});
-                    await run('document.getElementById("narrow-frame").remove()');
-                    framed = false;
-                }
                 for (let round = 0; round < 3; ++round) {
                     const [inner, innerHeight] = await run('[innerWidth, innerHeight]');
-                    if (inner === width && innerHeight === height) return '';
+                    if (inner === width && innerHeight === height) return;
                     const rect = await call('GET', '/window/rect');
-                    await call('POST', '/window/rect',
-                        { width: rect.width + width - inner, height: rect.height + height - innerHeight });
+                    await call('POST', '/window/rect', { width: rect.width + width - inner, height: rect.height + height - innerHeight });
                 }
-                const [inner] = await run('[innerWidth]');
-                if (inner === width) return '';
-                const frame = await call('POST', '/execute/sync', {
-                    script: `const frame = document.createElement('iframe');
-                        frame.id = 'narrow-frame';
-                        frame.src = location.href;
-                        frame.style = 'position: fixed; left: 0; top: 0; border: 0; z-index: 9; ' +
-                            'width: ' + arguments[0] + 'px; height: ' + arguments[1] + 'px';
-                        document.body.append(frame);
-                        return frame;`,
-                    args: [width, height],
-                });
-                await call('POST', '/frame', { id: frame });
-                framed = true;
-                return `its window is at least ${inner} px wide: the ${width} px width checked in a frame of ${width} x ${height}`;
             },
             pdf: null,
             close: async () => {
                 await call('DELETE', '').catch(() => {});
-                stop();
+                end();
             },
         };
     } catch (error) {
-        stop();
+        end();
         throw error;
     }
 }
 
-module.exports = { chromium, firefox, webkit, inPage, pause };
+module.exports = { site, served, stop, chromium, chromiumTab, firefox, webkit, inPage, pause };
