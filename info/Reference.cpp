@@ -4,6 +4,8 @@
 #include <string>
 #include <string_view>
 
+#include "sheet/Utf8.h"
+
 namespace tarnwick {
 
 namespace {
@@ -250,10 +252,28 @@ std::optional<Message> Reference::messageFor(M menu) {
     }
 }
 
+std::vector<std::string> Reference::cardLines(const Message& message) {
+    std::vector<std::string> lines;
+    std::string_view rest = message.prompt;
+    for (;;) {
+        const std::size_t end = rest.find("\r\n");
+        const std::string_view line = rest.substr(0, end);
+        if (message.lineByLine) {
+            lines.emplace_back(line);
+        } else {
+            for (std::string& piece : breakAtBlanks(line, kCardColumns)) {
+                lines.push_back(std::move(piece));
+            }
+        }
+        if (end == std::string_view::npos) return lines;
+        rest.remove_prefix(end + 2);
+    }
+}
+
 Message Reference::workingMessage(const Working& working) {
-    std::string prompt(working.empty() ? Working::kNothingCalculated : "");
-    for (std::size_t i = 0; i < working.lines().size(); ++i) {
-        prompt += (i > 0 ? "\r\n" : "") + working.lines()[i];
+    std::string prompt;
+    for (const std::string& line : working.shownLines()) {
+        prompt += (prompt.empty() ? "" : "\r\n") + line;
     }
     return {std::move(prompt), "Working", Icon::None, Buttons::Ok, Answer::Ok, true, true};
 }

@@ -4,6 +4,8 @@
 #pragma once
 
 #include <optional>
+#include <string>
+#include <vector>
 
 #include "sheet/Elements.h"
 #include "sheet/Platform.h"
@@ -17,6 +19,14 @@ public:
 
     /// The message of a Formulas & Info leaf; nothing for any other item.
     static std::optional<Message> messageFor(M menu);
+
+    /// Card lines longer than this break at blanks; the longest formula has
+    /// 123 characters.
+    static constexpr int kCardColumns = 124;
+    /// A card's lines as both front ends show them: the message's lines,
+    /// running text longer than a formula line broken between words; the
+    /// lines of a card read line by line stay whole, for the view to wrap.
+    static std::vector<std::string> cardLines(const Message& message);
 
     /// The working of the last calculation as a page to read, each of its
     /// lines one line of the page; what an empty working's page says.

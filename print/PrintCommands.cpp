@@ -59,9 +59,6 @@ void PrintCommands::reportFailure(const char* printout, const PrintFailure& fail
     sheet_.platform().showMessage(message);
 }
 
-// A cancelled print dialog ends either command at once and silently; a
-// printer error ends it with a message. What was set until then stays as it
-// is.
 void PrintCommands::printReport(const std::vector<ReportLine>& report) {
     Printer& printer = platform_.printer();
     const std::string savedName = printer.fontName();
@@ -78,6 +75,9 @@ void PrintCommands::printReport(const std::vector<ReportLine>& report) {
     printer.setBold(false);
 }
 
+// A cancelled print dialog ends every command at once and silently; a
+// printer error ends it with a message. What was set until then stays as it
+// is.
 void PrintCommands::mnuPrintData_Click() {
     try {
         if (!prepare("35 characters may be used to identify this elevator.", true)) return;

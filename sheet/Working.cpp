@@ -5,6 +5,11 @@
 
 namespace tarnwick {
 
+std::span<const std::string> Working::shownLines() const {
+    static const std::string nothing(kNothingCalculated);
+    return empty() ? std::span<const std::string>(&nothing, 1) : lines();
+}
+
 void Working::clear() {
     lineCount_ = 0;
     figureCount_ = 0;

@@ -40,6 +40,9 @@ public:
     /// The figures the lines state, each still standing in its field.
     std::span<const Figure> figures() const { return {figures_.data(), figureCount_}; }
     bool empty() const { return lineCount_ == 0; }
+    /// The lines as its view and its printout show them: the working's own,
+    /// or, when it is empty, the one line that says so.
+    std::span<const std::string> shownLines() const;
     /// Whether the working is that of a calculation that ran to its end.
     bool complete() const { return complete_; }
 

@@ -15,15 +15,12 @@
 #include <QVBoxLayout>
 #include <algorithm>
 
+#include "info/Reference.h"
 #include "ui/qt/Widgets.h"
 
 namespace tarnwick {
 
 namespace {
-
-// The longest formula of the card has 123 characters; only running text
-// goes beyond and is broken into lines of this many at most.
-constexpr qsizetype kColumns = 124;
 
 // Room a window manager takes beside a title for its icon and buttons.
 constexpr int kTitleRoom = 160;
@@ -31,10 +28,12 @@ constexpr int kTitleRoom = 160;
 }  // namespace
 
 QStringList cardLines(const std::string& prompt) {
+    Message card;
+    card.prompt = prompt;
+    card.referenceCard = true;
     QStringList lines;
-    for (const QString& line : QString::fromStdString(prompt).split(QStringLiteral("\r\n"))) {
-        lines << breakAtBlanks(line, kColumns);
-    }
+    for (const std::string& line : Reference::cardLines(card))
+        lines << QString::fromStdString(line);
     return lines;
 }
 
@@ -58,6 +57,13 @@ QFont cardFont() {
 
 namespace {
 
+// Room for `wanted` on the screen of `parent`, the dialog's frame and
+// buttons beside it.
+QSize onScreen(QSize wanted, const QWidget* parent) {
+    const QScreen* screen = parent ? parent->screen() : QGuiApplication::primaryScreen();
+    return screen ? wanted.boundedTo(screen->availableGeometry().size() - QSize(120, 160)) : wanted;
+}
+
 // A card read line by line: a read-only text the keyboard's caret moves
 // through a line at a time, as a screen reader follows it, that selects
 // and copies; a line too long for the box wraps.
@@ -71,11 +77,10 @@ QPlainTextEdit* linesView(const Message& message, const QWidget* parent) {
         QString::fromStdString(message.prompt).replace(QLatin1String("\r\n"), QLatin1String("\n")));
     view->setAccessibleName(QString::fromStdString(message.title));
     const QFontMetrics metrics(view->font());
-    QSize room(metrics.horizontalAdvance(QLatin1Char('0')) * (kColumns + 2),
-               metrics.lineSpacing() * (view->blockCount() + 6));
-    const QScreen* screen = parent ? parent->screen() : QGuiApplication::primaryScreen();
-    if (screen) room = room.boundedTo(screen->availableGeometry().size() - QSize(120, 160));
-    view->setMinimumSize(room);
+    view->setMinimumSize(
+        onScreen(QSize(metrics.horizontalAdvance(QLatin1Char('0')) * (Reference::kCardColumns + 2),
+                       metrics.lineSpacing() * (view->blockCount() + 6)),
+                 parent));
     return view;
 }
 
@@ -84,32 +89,24 @@ QPlainTextEdit* linesView(const Message& message, const QWidget* parent) {
 ReferenceCard::ReferenceCard(const Message& message, QWidget* parent) : QDialog(parent) {
     setModal(true);
     setWindowTitle(QString::fromStdString(message.title));
+    QWidget* shown = nullptr;
     if (message.lineByLine) {
-        auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok);
-        connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
-        buttons->button(QDialogButtonBox::Ok)->setDefault(true);
-        auto* page = new QVBoxLayout(this);
-        page->addWidget(linesView(message, parent), 1);
-        page->addWidget(buttons);
-        return;
+        shown = linesView(message, parent);
+    } else {
+        text_ = new QLabel(cardLines(message.prompt).join(QLatin1Char('\n')));
+        text_->setObjectName(QStringLiteral("cardText"));
+        text_->setTextFormat(Qt::PlainText);
+        text_->setWordWrap(false);
+        text_->setFont(cardFont());
+        text_->setTextInteractionFlags(Qt::TextSelectableByMouse);
+        text_->resize(text_->sizeHint());
+        // Fonts too large for the screen scroll rather than break a line.
+        auto* scroll = new QScrollArea;
+        scroll->setFrameShape(QFrame::NoFrame);
+        scroll->setWidget(text_);
+        scroll->setMinimumSize(onScreen(text_->size(), parent));
+        shown = scroll;
     }
-
-    text_ = new QLabel(cardLines(message.prompt).join(QLatin1Char('\n')));
-    text_->setObjectName(QStringLiteral("cardText"));
-    text_->setTextFormat(Qt::PlainText);
-    text_->setWordWrap(false);
-    text_->setFont(cardFont());
-    text_->setTextInteractionFlags(Qt::TextSelectableByMouse);
-    text_->resize(text_->sizeHint());
-
-    // Fonts too large for the screen scroll rather than break a line.
-    auto* scroll = new QScrollArea;
-    scroll->setFrameShape(QFrame::NoFrame);
-    scroll->setWidget(text_);
-    const QScreen* screen = parent ? parent->screen() : QGuiApplication::primaryScreen();
-    QSize room = text_->size();
-    if (screen) room = room.boundedTo(screen->availableGeometry().size() - QSize(120, 160));
-    scroll->setMinimumSize(room);
 
     auto* body = new QHBoxLayout;
     if (message.icon == Icon::Information) {
@@ -122,7 +119,7 @@ ReferenceCard::ReferenceCard(const Message& message, QWidget* parent) : QDialog(
         body->addWidget(icon, 0, Qt::AlignTop);
         body->addSpacing(12);
     }
-    body->addWidget(scroll, 1);
+    body->addWidget(shown, 1);
 
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok);
     connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);

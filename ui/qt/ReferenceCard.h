@@ -27,8 +27,7 @@ private:
     QLabel* text_ = nullptr;
 };
 
-/// The lines of a card as shown: the message's lines, a paragraph longer
-/// than a formula line broken between words.
+/// The lines of a card as shown (Reference::cardLines).
 QStringList cardLines(const std::string& prompt);
 
 /// The fixed-pitch font of the card, as large as the desktop's font.

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "sheet/Utf8.h"
 #include "ui/qt/Accessibility.h"
 
 namespace tarnwick {
@@ -38,24 +39,10 @@ int utf16Position(const QString& text, int characterPosition) {
 }
 
 QStringList breakAtBlanks(const QString& text, qsizetype width) {
-    if (text.size() <= width) return {text};
     QStringList lines;
-    QString line;
-    bool first = true;
-    for (QStringView word : QStringView(text).split(u' ')) {
-        if (first) {
-            line = word.toString();
-            first = false;
-        } else if (line.isEmpty() && !lines.isEmpty()) {
-            line = word.toString();  // blanks at a line break are dropped
-        } else if (line.size() + 1 + word.size() > width && !line.trimmed().isEmpty()) {
-            lines << line;
-            line = word.toString();
-        } else {
-            line.append(u' ').append(word);
-        }
+    for (const std::string& line : breakAtBlanks(text.toStdString(), static_cast<int>(width))) {
+        lines << QString::fromStdString(line);
     }
-    lines << line;
     return lines;
 }
 

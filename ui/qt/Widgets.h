@@ -62,10 +62,8 @@ int characterPosition(const QString& text, int utf16Position);
 /// A position counted in characters as a position in UTF-16 units.
 int utf16Position(const QString& text, int characterPosition);
 
-/// A text broken at blanks into lines of at most `width` characters where
-/// its words allow; a text that fits is its one line. Runs of blanks inside
-/// a line are kept as written; at a break they end the line as far as they
-/// fit, and no later line starts with blanks.
+/// A text broken at blanks into lines of at most `width` characters, as the
+/// core breaks every text (sheet/Utf8.h).
 QStringList breakAtBlanks(const QString& text, qsizetype width);
 
 }  // namespace tarnwick

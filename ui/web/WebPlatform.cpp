@@ -6,6 +6,7 @@
 #include <memory>
 #include <vector>
 
+#include "info/Reference.h"
 #include "ui/ActionLines.h"
 #include "ui/web/Json.h"
 
@@ -63,6 +64,11 @@ Answer WebPlatform::showMessage(const Message& message) {
         .member("icon", iconName(message.icon))
         .member("card", message.referenceCard)
         .member("lineByLine", message.lineByLine);
+    if (message.referenceCard) {
+        json.key("lines").array();
+        for (const std::string& line : Reference::cardLines(message)) json.value(line);
+        json.end();
+    }
     json.key("answers").array();
     for (const Answer answer : offered) {
         json.object()

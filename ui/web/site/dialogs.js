@@ -114,37 +114,13 @@
         return button;
     }
 
-    // Card lines longer than this break at blanks; the longest formula fits.
-    const cardColumns = 124;
-
-    function breakAtBlanks(text, width) {
-        if (text.length <= width) return [text];
-        const lines = [];
-        let line = '';
-        let first = true;
-        for (const word of text.split(' ')) {
-            if (first) {
-                line = word;
-                first = false;
-            } else if (line === '' && lines.length > 0) {
-                line = word;
-            } else if (line.length + 1 + word.length > width && line.trim() !== '') {
-                lines.push(line);
-                line = word;
-            } else {
-                line += ' ' + word;
-            }
-        }
-        lines.push(line);
-        return lines;
-    }
-
     // The message box: icon, prompt with its line breaks, and the answers
     // the program offers, each its caption and the code it answers with,
     // the default one focused, so that Enter presses it. Closing answers
     // with the program's closing code.
     page.showMessage = function (m) {
-        const lines = m.prompt.split('\r\n');
+        // A card's lines come as the program lays them out.
+        const lines = m.card ? m.lines : m.prompt.split('\r\n');
         return showDialog(
             m.title,
             m.card ? 'card' : 'message',
@@ -167,7 +143,7 @@
                 } else {
                     text = document.createElement(m.card ? 'pre' : 'p');
                     text.className = 'prompt';
-                    text.textContent = m.card ? lines.flatMap((l) => breakAtBlanks(l, cardColumns)).join('\n') : lines.join('\n');
+                    text.textContent = lines.join('\n');
                 }
                 if (m.card) {
                     // The card scrolls inside its box where the screen is narrow.
