@@ -20,7 +20,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         std::fprintf(stderr, "the last actions:\n%s", session.recentActions().c_str());
         std::abort();
     }
+    if (session.replayProblems().empty()) return 0;
     for (const std::string& p : session.replayProblems()) std::fprintf(stderr, "%s\n", p.c_str());
-    if (!session.replayProblems().empty()) std::abort();
-    return 0;
+    std::fprintf(stderr, "the last actions:\n%s", session.recentActions().c_str());
+    std::abort();
 }

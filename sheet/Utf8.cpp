@@ -4,24 +4,47 @@
 
 namespace tarnwick {
 
+namespace {
+
+bool continuation(char c) {
+    return (static_cast<unsigned char>(c) & 0xC0) == 0x80;
+}
+
+}  // namespace
+
+std::size_t characterLength(std::string_view text, std::size_t at) {
+    const auto lead = static_cast<unsigned char>(text[at]);
+    const std::size_t wanted = lead >= 0xF0 && lead < 0xF8   ? 4
+                               : lead >= 0xE0 && lead < 0xF0 ? 3
+                               : lead >= 0xC0 && lead < 0xE0 ? 2
+                                                             : 1;
+    std::size_t length = 1;
+    while (length < wanted && at + length < text.size() && continuation(text[at + length]))
+        ++length;
+    return length;
+}
+
 int characterCount(std::string_view text) {
     int count = 0;
-    for (char c : text) count += beginsCharacter(c) ? 1 : 0;
+    for (std::size_t i = 0; i < text.size(); i += characterLength(text, i)) ++count;
     return count;
 }
 
 std::size_t byteOffset(std::string_view text, int position) {
-    if (position <= 0) return 0;
-    int seen = 0;
-    for (std::size_t i = 0; i < text.size(); ++i) {
-        if (beginsCharacter(text[i]) && seen++ == position) return i;
-    }
-    return text.size();
+    std::size_t i = 0;
+    for (int seen = 0; seen < position && i < text.size(); ++seen) i += characterLength(text, i);
+    return i;
 }
 
 std::size_t characterStart(std::string_view text, std::size_t offset) {
     if (offset >= text.size()) return text.size();
-    while (offset > 0 && !beginsCharacter(text[offset])) --offset;
+    // A character is at most four bytes: its lead byte, if it has one, is
+    // at most three before.
+    for (std::size_t back = 0; back < 4 && back <= offset; ++back) {
+        const std::size_t at = offset - back;
+        if (continuation(text[at])) continue;
+        return at + characterLength(text, at) > offset ? at : offset;
+    }
     return offset;
 }
 

@@ -9,10 +9,13 @@
 
 namespace tarnwick {
 
-/// Whether a byte begins a character: it is no continuation byte.
-constexpr bool beginsCharacter(char c) {
-    return (static_cast<unsigned char>(c) & 0xC0) != 0x80;
-}
+/// The number of bytes of the character that starts at byte `at` (`at` is
+/// inside the text): a lead byte with the continuation bytes it calls for.
+/// A byte that is no part of such a sequence (a stray continuation byte, or
+/// a lead byte cut short) is a character of its own, as a text box shows it,
+/// so that counting, cutting and typing a text agree even where it is not
+/// UTF-8.
+std::size_t characterLength(std::string_view text, std::size_t at);
 
 /// The number of characters of a text.
 int characterCount(std::string_view text);

@@ -282,8 +282,7 @@ ShownCaption shownCaption(std::string_view caption) {
             *run += caption[i];
             continue;
         }
-        std::size_t end = i + 1;
-        while (end < caption.size() && !beginsCharacter(caption[end])) ++end;
+        const std::size_t end = i + characterLength(caption, i);
         shown.key.assign(caption.substr(i, end - i));
         run = &shown.after;
         i = end - 1;

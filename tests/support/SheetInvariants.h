@@ -259,7 +259,11 @@ inline Problems sheetDifferences(const Sheet& a, const Sheet& b) {
     const auto differs = [&out](bool same, Element e) {
         if (!same) out.push_back(name(e) + " differs");
     };
-    for (int i = 0; i < kFieldCount; ++i) differs(x.fields[i] == y.fields[i], F(i));
+    for (int i = 0; i < kFieldCount; ++i) {
+        if (!(x.fields[i] == y.fields[i]))
+            out.push_back(std::string(name(F(i))) + " differs: \"" + x.fields[i].text + "\", \"" +
+                          y.fields[i].text + "\"");
+    }
     for (int i = 0; i < kLabelCount; ++i) differs(x.labels[i] == y.labels[i], L(i));
     for (int i = 0; i < kOptionCount; ++i) differs(x.options[i] == y.options[i], O(i));
     for (int i = 0; i < kButtonCount; ++i) differs(x.buttons[i] == y.buttons[i], B(i));
