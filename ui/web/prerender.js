@@ -67,23 +67,26 @@ function inline(page, link, tag, text, directive) {
     await window.tarnwickPage.boot();
     const styled = document.querySelector('#app [style]');
     if (styled) throw new Error(`the page sets a style on ${styled.id || styled.tagName}`);
-    // The field the sheet's focus is on has it when the page loads.
-    if (document.activeElement !== document.body) document.activeElement.setAttribute('autofocus', '');
+    // The element the sheet's focus is on gets it once the whole sheet is
+    // in (early.js): an autofocus gives it as soon as the element itself is,
+    // when Tab would find the elements after it missing.
+    if (document.activeElement !== document.body) document.activeElement.dataset.focus = '';
 
     page = page.replace(/<!--[^]*?-->\n?/g, '');
     page = fill(page, 'menubar', document.getElementById('menubar'));
     page = fill(page, 'sheet', document.getElementById('sheet'));
-    // The description of the screen the page takes the sheet over by, so
-    // that the program need not make it again while the page starts, and
-    // the digest of the sheet as written, which tells the page whether
+    // The description of the screen, by which the page's input takes what
+    // the user does from the first paint and the page takes the sheet over,
+    // and the digest of the sheet as written, which tells the page whether
     // the started sheet still needs copying in: data blocks, which no
-    // browser runs.
+    // browser runs, in the head, so that they are in before any element of
+    // the sheet the user might type into.
     const { module } = window.tarnwickPage;
     const block = (id, json) =>
         `<script type="application/json" id="${id}">${json.replace(/</g, '\\u003c')}</script>\n`;
-    if (!page.includes('</body>')) throw new Error('index.html has no </body>');
-    page = page.replace('</body>', block('screen-description', module.screenDescription()) +
-        block('written-sheet', JSON.stringify(module.shownDigest())) + '</body>');
+    if (!page.includes('</head>')) throw new Error('index.html has no </head>');
+    page = page.replace('</head>', block('screen-description', module.screenDescription()) +
+        block('written-sheet', JSON.stringify(module.shownDigest())) + '</head>');
     let style = fs.readFileSync(path.join(source, 'style.css'), 'utf8');
     style += '\n/* Where each element of the sheet stands in its grid, at the natural width\n' +
         '   and on a narrow screen (written by ui/web/prerender.js). */\n';

@@ -17,6 +17,12 @@
         if (status) status.textContent = `Tarnwick could not start: ${what}. Reload the page to try again.`;
     }
 
+    // Runs `run` once the whole page has arrived and been read.
+    function whenParsed(run) {
+        if (document.readyState !== 'loading') run();
+        else document.addEventListener('DOMContentLoaded', run);
+    }
+
     function startProgram() {
         if (started) return;
         started = true;
@@ -36,11 +42,12 @@
             script.addEventListener('error', () => failed(`${name} did not load`));
             return script;
         });
-        scripts[1].addEventListener('load', () =>
+        // The program takes the sheet over once all of it is in the page.
+        scripts[1].addEventListener('load', () => whenParsed(() =>
             window.tarnwickPage.boot().catch((error) => {
                 console.error(error);
                 failed(String((error && error.message) || error));
-            }));
+            })));
         document.head.append(...scripts);
     }
 
@@ -61,4 +68,15 @@
     }
     requestAnimationFrame(afterPaint);
     setTimeout(startProgram, 3000);
+
+    // The sheet's focus, once the whole sheet is in the page, unless the
+    // user has put the focus somewhere already: over a slow link the page
+    // paints before all of it has arrived, and a Tab typed then would skip
+    // the fields still to come.
+    whenParsed(() => {
+        const element = document.querySelector('#sheet [data-focus]');
+        if (element && document.activeElement === document.body) {
+            window.tarnwickInput.quiet(() => element.focus());
+        }
+    });
 })();
