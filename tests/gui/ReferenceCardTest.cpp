@@ -65,12 +65,12 @@ void ReferenceCardTest::everyPageShowsItsLinesWhole() {
         QLabel* text = card->textLabel();
         QVERIFY(QFontInfo(text->font()).fixedPitch());
         QVERIFY(!text->wordWrap());
-        QCOMPARE(text->text().split(QLatin1Char('\n')), cardLines(message.prompt));
+        QCOMPARE(text->text().split(QLatin1Char('\n')), cardLines(message));
 
         // The longest line fits the label, and the label is seen whole.
         const QFontMetrics fm(text->font());
         int longest = 0;
-        for (const QString& line : cardLines(message.prompt)) {
+        for (const QString& line : cardLines(message)) {
             longest = std::max(longest, fm.horizontalAdvance(line));
         }
         QVERIFY2(text->contentsRect().width() >= longest,
@@ -105,12 +105,12 @@ void ReferenceCardTest::onlyRunningTextIsBrokenAndBetweenWords() {
     for (M m : {M::mnuSpring, M::mnuImpComp, M::mnuMetOtherOil}) {
         const Message message = *Reference::messageFor(m);
         const QStringList written = QString::fromStdString(message.prompt).split("\r\n");
-        QCOMPARE(cardLines(message.prompt), written);
+        QCOMPARE(cardLines(message), written);
     }
     // The long paragraphs are broken between words, and read the same joined.
     for (M m : {M::mnu1996, M::mnu2000}) {
         const Message message = *Reference::messageFor(m);
-        const QStringList lines = cardLines(message.prompt);
+        const QStringList lines = cardLines(message);
         QString joined = lines.join(QLatin1Char(' '));
         QString original = QString::fromStdString(message.prompt);
         original.replace(QStringLiteral("\r\n"), QStringLiteral(" "));

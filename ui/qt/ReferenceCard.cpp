@@ -27,10 +27,7 @@ constexpr int kTitleRoom = 160;
 
 }  // namespace
 
-QStringList cardLines(const std::string& prompt) {
-    Message card;
-    card.prompt = prompt;
-    card.referenceCard = true;
+QStringList cardLines(const Message& card) {
     QStringList lines;
     for (const std::string& line : Reference::cardLines(card))
         lines << QString::fromStdString(line);
@@ -73,8 +70,7 @@ QPlainTextEdit* linesView(const Message& message, const QWidget* parent) {
     view->setReadOnly(true);
     view->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
     view->setFont(cardFont());
-    view->setPlainText(
-        QString::fromStdString(message.prompt).replace(QLatin1String("\r\n"), QLatin1String("\n")));
+    view->setPlainText(cardLines(message).join(QLatin1Char('\n')));
     view->setAccessibleName(QString::fromStdString(message.title));
     const QFontMetrics metrics(view->font());
     view->setMinimumSize(
@@ -93,7 +89,7 @@ ReferenceCard::ReferenceCard(const Message& message, QWidget* parent) : QDialog(
     if (message.lineByLine) {
         shown = linesView(message, parent);
     } else {
-        text_ = new QLabel(cardLines(message.prompt).join(QLatin1Char('\n')));
+        text_ = new QLabel(cardLines(message).join(QLatin1Char('\n')));
         text_->setObjectName(QStringLiteral("cardText"));
         text_->setTextFormat(Qt::PlainText);
         text_->setWordWrap(false);

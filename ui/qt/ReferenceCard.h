@@ -28,7 +28,7 @@ private:
 };
 
 /// The lines of a card as shown (Reference::cardLines).
-QStringList cardLines(const std::string& prompt);
+QStringList cardLines(const Message& card);
 
 /// The fixed-pitch font of the card, as large as the desktop's font.
 QFont cardFont();

@@ -1,5 +1,6 @@
 #include "ui/web/ScreenDescription.h"
 
+#include "info/Reference.h"
 #include "ui/Grid.h"
 #include "ui/Screen.h"
 #include "ui/web/Json.h"
@@ -87,6 +88,9 @@ std::string screenDescription() {
         .member("caption", idx(screen::kIdentificationCaption))
         .member("field", idx(screen::kIdentification))
         .end();
+    // Card lines longer than this come broken at blanks; the working's view
+    // is no wider.
+    w.member("cardColumns", Reference::kCardColumns);
     w.member("defaultButton", idx(screen::kDefaultButton));
     w.member("cancelButton", idx(screen::kCancelButton));
     grid(w.key("grid"));

@@ -65,9 +65,8 @@ Answer WebPlatform::showMessage(const Message& message) {
         .member("card", message.referenceCard)
         .member("lineByLine", message.lineByLine);
     if (message.referenceCard) {
-        json.key("lines").array();
-        for (const std::string& line : Reference::cardLines(message)) json.value(line);
-        json.end();
+        json.key("lines").arrayOf(Reference::cardLines(message),
+                                  [](json::Writer& w, const std::string& line) { w.value(line); });
     }
     json.key("answers").array();
     for (const Answer answer : offered) {

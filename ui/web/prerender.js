@@ -3,9 +3,8 @@
 // (SOURCE_DIR/style.css and the rules that place the sheet's elements in its
 // grid) and its early scripts (SOURCE_DIR/early.js, which fetches the
 // program, SOURCE_DIR/input.js, the page's input path, and SOURCE_DIR/keys.js,
-// its keyboard) inline, so that the
-// browser paints the sheet from the one file before the WebAssembly has
-// arrived. Nothing here knows the sheet: the page's own scripts
+// its keyboard) inline, so that the browser paints the sheet from the one
+// file before the WebAssembly has arrived. Nothing here knows the sheet: the page's own scripts
 // (SITE_DIR/tarnwick-page.js) build it over the program itself (tarnwick.js
 // and tarnwick.wasm, started as in the browser) in the page's own document,
 // read into a DOM without layout, and what they made is written out. The page then takes
@@ -91,6 +90,8 @@ function inline(page, link, tag, text, directive) {
     style += '\n/* Where each element of the sheet stands in its grid, at the natural width\n' +
         '   and on a narrow screen (written by ui/web/prerender.js). */\n';
     for (const [name, declarations] of window.tarnwickPage.places) style += `.${name} { ${declarations}; }\n`;
+    style += '/* The working\'s view, no wider than a card\'s lines. */\n' +
+        `dialog.card .lines { max-width: ${window.tarnwickPage.screen.cardColumns}ch; }\n`;
     // The style and the early script go into the page itself, so that its
     // first paint waits for no second request; the page's policy allows
     // these two by their digests and no other inline style or script.
